@@ -1,0 +1,97 @@
+#include "TsBorderMask.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// Where the tiles of one look come from and how they are mixed in.
+struct MaskSource
+{
+    const BgrImage &mask;
+    int opacityRows;               // distance from a picture row to its opacity row
+    Rgb holeColor;                 // picture colour of holes in corner and edge tiles
+    std::vector<HolePixel> *holes; // receives the holes; null when nobody needs them
+};
+
+// Mixes the w × h mask pixels at (sx, sy) into the image at (dx, dy). With `withHoles`, picture
+// pixels of the hole colour leave the image alone and are reported.
+void blendBlock(BgrImage &image, int dx, int dy, int w, int h, const MaskSource &src, int sx,
+                int sy, bool withHoles)
+{
+    const Rgb hole = src.holeColor;
+    for (int j = 0; j < h; ++j) {
+        std::uint8_t *out = image.row(dy + j) + 3 * dx;
+        const std::uint8_t *pic = src.mask.row(sy + j) + 3 * sx;
+        const std::uint8_t *opacity = src.mask.row(sy + j + src.opacityRows) + 3 * sx;
+        for (int i = 0; i < w; ++i, out += 3, pic += 3, opacity += 3) {
+            if (withHoles && pic[0] == hole.b && pic[1] == hole.g && pic[2] == hole.r) {
+                if (src.holes != nullptr) {
+                    src.holes->push_back(HolePixel{dx + i, dy + j});
+                }
+                continue;
+            }
+            for (int c = 0; c < 3; ++c) {
+                const int s = opacity[c];
+                out[c] = static_cast<std::uint8_t>((out[c] * s + pic[c] * (256 - s)) >> 8);
+            }
+        }
+    }
+}
+
+// Repeats the tileW × tileH mask block at (sx, sy) over [x0, x1) × [y0, y1), starting with a
+// whole copy at (x0, y0); the copies in the last column and row are cut off.
+void tileArea(BgrImage &image, int x0, int y0, int x1, int y1, const MaskSource &src, int sx,
+              int sy, int tileW, int tileH, bool withHoles)
+{
+    for (int y = y0; y < y1; y += tileH) {
+        const int h = std::min(tileH, y1 - y);
+        for (int x = x0; x < x1; x += tileW) {
+            blendBlock(image, x, y, std::min(tileW, x1 - x), h, src, sx, sy, withHoles);
+        }
+    }
+}
+
+} // namespace
+
+void DrawBorderMask(BgrImage &image, const BgrImage &mask, BorderState state,
+                    TColor transparentColor, std::vector<HolePixel> *holes)
+{
+    const int W = image.width();
+    const int H = image.height();
+    const int tw = mask.width() / 9;
+    const int th = mask.height() / 6;
+    const int look = static_cast<int>(state);
+    if (W <= 2 || H <= 2 || tw == 0 || th == 0 || look < 0 || look > 2) {
+        return;
+    }
+
+    // A button narrower (lower) than two tiles splits its width (height) between the corners.
+    const int left = W < 2 * tw ? W / 2 : tw;
+    const int right = W < 2 * tw ? W - W / 2 : tw;
+    const int top = H < 2 * th ? H / 2 : th;
+    const int bottom = H < 2 * th ? H - H / 2 : th;
+
+    const MaskSource src{mask, 3 * th, ColorToRgb(transparentColor), holes};
+    // Tile columns and rows of this look's picture.
+    const int col0 = look * 3 * tw;
+    const int col1 = col0 + tw;
+    const int col2 = col0 + 2 * tw;
+    const int row1 = th;
+    const int row2 = 2 * th;
+    // Right and bottom parts are taken from the right and bottom of their tiles.
+    const int rightPart = col2 + tw - right;
+    const int bottomPart = row2 + th - bottom;
+
+    blendBlock(image, 0, 0, left, top, src, col0, 0, true);
+    blendBlock(image, W - right, 0, right, top, src, rightPart, 0, true);
+    blendBlock(image, 0, H - bottom, left, bottom, src, col0, bottomPart, true);
+    blendBlock(image, W - right, H - bottom, right, bottom, src, rightPart, bottomPart, true);
+
+    tileArea(image, tw, 0, W - right, top, src, col1, 0, tw, top, true);
+    tileArea(image, tw, H - bottom, W - right, H, src, col1, bottomPart, tw, bottom, true);
+    tileArea(image, 0, th, left, H - bottom, src, col0, row1, left, th, true);
+    tileArea(image, W - right, th, W, H - bottom, src, rightPart, row1, right, th, true);
+
+    tileArea(image, tw, th, W - tw, H - th, src, col1, row1, tw, th, false);
+}
