@@ -73,3 +73,56 @@ void DrawFocusDots(BgrImage &img, TsRect frame)
         dot(img, frame.right - 1, y - 1, white);
     }
 }
+
+void GrayImage(BgrImage &img)
+{
+    for (int y = 0; y < img.height(); ++y) {
+        std::uint8_t *p = img.row(y);
+        for (int x = 0; x < img.width(); ++x, p += 3) {
+            const auto grey = static_cast<std::uint8_t>((p[0] * 29 + p[1] * 150 + p[2] * 77) >> 8);
+            p[0] = p[1] = p[2] = grey;
+        }
+    }
+}
+
+namespace {
+// Mixes one pixel with a colour: share/256 of the colour, the rest of the old pixel.
+void mixPixel(BgrImage &img, int x, int y, Rgb c, int share)
+{
+    const Rgb old = img.pixel(x, y);
+    auto mix = [share](int o, int n) {
+        return static_cast<std::uint8_t>((o * (256 - share) + n * share) >> 8);
+    };
+    img.setPixel(x, y, Rgb{mix(old.r, c.r), mix(old.g, c.g), mix(old.b, c.b)});
+}
+} // namespace
+
+void DrawBevel(BgrImage &img, TsControlBevel bevel, int width)
+{
+    if (bevel == TsControlBevel::cbNone) {
+        return;
+    }
+    const bool raised =
+        bevel == TsControlBevel::cbRaisedSoft || bevel == TsControlBevel::cbRaisedHard;
+    const bool hard =
+        bevel == TsControlBevel::cbRaisedHard || bevel == TsControlBevel::cbLoweredHard;
+    const Rgb light{255, 255, 255};
+    const Rgb dark{0, 0, 0};
+    const Rgb topLeft = raised ? light : dark;
+    const Rgb bottomRight = raised ? dark : light;
+    const int w = img.width();
+    const int h = img.height();
+    width = std::min({width, w / 2, h / 2});
+    for (int ring = 0; ring < width; ++ring) {
+        // The outer ring mixes most; each ring further in mixes less.
+        const int share = (hard ? 192 : 128) * (width - ring) / width;
+        for (int x = ring; x < w - ring; ++x) {
+            mixPixel(img, x, ring, topLeft, share);
+            mixPixel(img, x, h - 1 - ring, bottomRight, share);
+        }
+        for (int y = ring + 1; y < h - 1 - ring; ++y) {
+            mixPixel(img, ring, y, topLeft, share);
+            mixPixel(img, w - 1 - ring, y, bottomRight, share);
+        }
+    }
+}

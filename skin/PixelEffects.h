@@ -2,6 +2,7 @@
 
 #include "BgrImage.h"
 #include "TsGradient.h"
+#include "TsStyle.h"
 
 // The hover fade runs only when it is switched on and has at least one step; zero steps would
 // divide by zero in the step weight.
@@ -26,3 +27,11 @@ void BlendDisabled(BgrImage &img, Rgb parent);
 // frame): every third pixel black, with a white pixel diagonally above-left of it. Pixels
 // outside the image are skipped.
 void DrawFocusDots(BgrImage &img, TsRect frame);
+
+// Turns every pixel grey (its luminance in all three channels).
+void GrayImage(BgrImage &img);
+
+// A plain bevel along the edges, used when a button draws no border mask: `width` rings, light
+// at the top and left and dark at the right and bottom when raised, the other way round when
+// lowered; the hard kinds mix more strongly than the soft ones. cbNone draws nothing.
+void DrawBevel(BgrImage &img, TsControlBevel bevel, int width);

@@ -22,3 +22,34 @@ constexpr Rgb ColorToRgb(TColor c)
     return Rgb{static_cast<std::uint8_t>(u & 0xFF), static_cast<std::uint8_t>((u >> 8) & 0xFF),
                static_cast<std::uint8_t>((u >> 16) & 0xFF)};
 }
+
+// Named system colours. They are resolved through a fixed table of the classic desktop
+// defaults, so the program looks the same on every desktop and theme.
+constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000u);
+constexpr TColor clWindowText = clSystemColor | 8;
+constexpr TColor clBtnFace = clSystemColor | 15;
+constexpr TColor cl3DLight = clSystemColor | 22;
+constexpr TColor clInfoBk = clSystemColor | 24;
+
+constexpr bool IsSystemColor(TColor c)
+{
+    return (static_cast<std::uint32_t>(c) & 0xFF000000u) == 0xFF000000u;
+}
+
+// A colour value as RGB: system colours from the fixed table (an unknown one as its low
+// three bytes, like a plain value), plain values as they are.
+constexpr Rgb ResolveColor(TColor c)
+{
+    switch (c) {
+    case clWindowText:
+        return Rgb{0, 0, 0};
+    case clBtnFace:
+        return Rgb{240, 240, 240};
+    case cl3DLight:
+        return Rgb{227, 227, 227};
+    case clInfoBk:
+        return Rgb{255, 255, 225};
+    default:
+        return ColorToRgb(c);
+    }
+}

@@ -1,0 +1,185 @@
+#include "TsButton.h"
+
+#include "PixelEffects.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+
+namespace {
+
+// Enter and Escape that the focused control leaves unconsumed travel up to its window; there
+// they are offered to every TsButton of that window, the way dialog keys reach the default and
+// cancel buttons. One filter serves the whole application.
+class DialogKeyFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+    static void ensureInstalled()
+    {
+        static QPointer<DialogKeyFilter> filter;
+        if (!filter && qApp) {
+            filter = new DialogKeyFilter(qApp);
+            qApp->installEventFilter(filter);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        auto *window = qobject_cast<QWidget *>(watched);
+        if (!window || !window->isWindow()) {
+            return false;
+        }
+        auto *key = static_cast<QKeyEvent *>(event);
+        const int code = key->key();
+        if (code != Qt::Key_Return && code != Qt::Key_Enter && code != Qt::Key_Escape) {
+            return false;
+        }
+        const auto buttons = window->findChildren<TsButton *>();
+        for (TsButton *button : buttons) {
+            if (button->window() == window && button->offerDialogKey(code, key->modifiers())) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+TsButton::TsButton(QWidget *parent) : TsButtonControl(parent)
+{
+    DialogKeyFilter::ensureInstalled();
+    if (qApp) {
+        connect(qApp, &QApplication::focusChanged, this,
+                [this](QWidget *, QWidget *now) { focusMoved(now); });
+    }
+}
+
+TsButton::~TsButton() = default;
+
+void TsButton::setDefault(bool on)
+{
+    m_default = on;
+    // Until the focus first moves, the button acts as the default exactly when it is one.
+    m_actsAsDefault = on;
+    update();
+}
+
+void TsButton::focusMoved(QWidget *now)
+{
+    if (!now || now->window() != window()) {
+        return;
+    }
+    bool acts = m_default;
+    if (now == this) {
+        acts = true;
+    } else if (qobject_cast<TsButton *>(now)) {
+        acts = false;
+    }
+    if (acts != m_actsAsDefault) {
+        m_actsAsDefault = acts;
+        update();
+    }
+}
+
+bool TsButton::IsHot() const
+{
+    if (isBeingDestroyed()) {
+        return false;
+    }
+    if (m_default && m_actsAsDefault) {
+        return true;
+    }
+    return TsButtonControl::IsHot();
+}
+
+bool TsButton::canTakeFocus() const
+{
+    return isEnabled() && isVisible() && window()->isVisible();
+}
+
+void TsButton::keyClick()
+{
+    // Pressed, shown, clicked, released: other events (paints, fade ticks) may run in between.
+    QPointer<TsButton> self(this);
+    setDownState(true);
+    QCoreApplication::processEvents();
+    if (!self) {
+        return;
+    }
+    Click();
+    if (!self) {
+        return;
+    }
+    setDownState(false);
+    QCoreApplication::processEvents();
+}
+
+bool TsButton::offerDialogKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (!canTakeFocus()) {
+        return false;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const auto held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        if (!m_actsAsDefault || held) {
+            return false;
+        }
+    } else if (key != Qt::Key_Escape || !m_cancel) {
+        return false;
+    }
+    keyClick();
+    return true;
+}
+
+void TsButton::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Space) {
+        if (!event->isAutoRepeat() && !Down()) {
+            setDownState(true);
+        }
+        event->accept();
+        return;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
+        offerDialogKey(key, event->modifiers())) {
+        event->accept();
+        return;
+    }
+    // Everything else (Escape on a button that is not Cancel included) goes on to the window.
+    event->ignore();
+}
+
+void TsButton::keyReleaseEvent(QKeyEvent *event)
+{
+    // Held keys repeat as release and press pairs on some desktops; only the real release
+    // counts.
+    if (event->isAutoRepeat() || !Down()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QPointer<TsButton> self(this);
+    setDownState(false);
+    QCoreApplication::processEvents();
+    if (self) {
+        Click();
+    }
+}
+
+void TsButton::drawAfterCaption(BgrImage &image, const TsRect &caption)
+{
+    if (!HasFocus() || !ShowFocus()) {
+        return;
+    }
+    const int m = FocusMargin();
+    DrawFocusDots(image, TsRect{caption.left - m, caption.top - m, caption.right + m,
+                                caption.bottom + m});
+}

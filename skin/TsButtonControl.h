@@ -1,0 +1,173 @@
+#pragma once
+
+#include "BgrImage.h"
+#include "TsStyle.h"
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QCursor>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class TsButtonControl;
+
+// The timer of the hover fade. It knows its button; the button owns it and frees it first.
+class TFadeTimer : public QTimer
+{
+    Q_OBJECT
+public:
+    explicit TFadeTimer(TsButtonControl *button);
+    TsButtonControl *button() const { return m_button; }
+
+private:
+    TsButtonControl *m_button;
+};
+
+enum class TsFadeMode { None, In, Out };
+
+// How a disabled button is drawn: mixed half way with its parent's colour, turned grey, or both.
+enum TsDisabledKind : unsigned { dkBlended = 1, dkGrayed = 2 };
+
+// A push button that draws itself completely into an off-screen 24-bit image: a gradient
+// background mixed with a plain colour, a translucent border from a border mask whose holes
+// cut its corners out of its shape, the caption and (in TsButton) a dotted focus frame. It has a
+// hot look while the pointer is over it, while it has the focus and while it is pressed, and
+// cross-fades between its normal and hot looks on a timer when the pointer enters or leaves.
+class TsButtonControl : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    explicit TsButtonControl(QWidget *parent = nullptr);
+    ~TsButtonControl() override;
+
+    // Published settings.
+    QString Caption() const { return text(); }
+    void setCaption(const QString &caption);
+    QColor FontColor() const { return m_fontColor; }
+    void setFontColor(const QColor &color);
+    bool ShowCaption() const { return m_showCaption; }
+    void setShowCaption(bool on);
+    bool ShowFocus() const { return m_showFocus; }
+    void setShowFocus(bool on);
+    int FocusMargin() const { return m_focusMargin; }
+    void setFocusMargin(int pixels);
+    int Margin() const { return m_margin; }
+    void setMargin(int pixels);
+    int BevelWidth() const { return m_bevelWidth; }
+    void setBevelWidth(int pixels);
+    unsigned DisabledKind() const { return m_disabledKind; }
+    void setDisabledKind(unsigned kinds);
+    int ModalResult() const { return m_modalResult; }
+    void setModalResult(int result) { m_modalResult = result; }
+    bool TabStop() const { return m_tabStop; }
+    void setTabStop(bool on);
+    // The pointer shape over the button while it is enabled; a disabled button shows its
+    // parent's pointer, as it takes no part in pointer tracking.
+    Qt::CursorShape Cursor() const { return m_cursor; }
+    void setCursorShape(Qt::CursorShape shape);
+
+    void setOnClick(std::function<void()> handler) { m_onClick = std::move(handler); }
+    void setOnMouseEnter(std::function<void()> handler) { m_onMouseEnter = std::move(handler); }
+    void setOnMouseLeave(std::function<void()> handler) { m_onMouseLeave = std::move(handler); }
+
+    TsActiveBGStyle *sStyle() { return &m_style; }
+    const TsActiveBGStyle *sStyle() const { return &m_style; }
+
+    // State.
+    bool Down() const { return m_down; }
+    bool MouseOver() const { return m_mouseOver; }
+    bool HasFocus() const { return m_hasFocus; }
+    bool ShapeStale() const { return m_shapeStale; }
+    virtual bool IsHot() const;
+
+    // Clicks: the window's modal result, then OnClick (and the clicked signal).
+    void Click();
+
+    // Draws the current look into RenderCache (everything but the copy to the screen).
+    void Render();
+    const BgrImage &RenderCache() const { return m_style.RenderCache(); }
+    // The image the last paint copied to the screen: the render cache or a fade frame.
+    const BgrImage &LastShown() const { return *m_lastShown; }
+
+    // The hover fade.
+    void StartFadeIn();
+    void StartFadeOut();
+    void FadeStep();
+    void StopFade();
+    TsFadeMode FadeMode() const { return m_fadeMode; }
+    int FadePosition() const { return m_fadePosition; }
+    TFadeTimer *FadeTimer() const { return m_fadeTimer.get(); }
+    const BgrImage &FadeFromImage() const { return m_fadeFrom; }
+
+    // The painting colours as RGB (parent colour and system colours resolved).
+    Rgb PaintingColor() const;
+    Rgb HotPaintingColor() const;
+    Rgb ParentColor() const;
+
+    // The caption rectangle (left, top, right, bottom) for the current size and state.
+    TsRect CaptionRect() const;
+
+    QSize sizeHint() const override { return QSize(75, 25); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+    void setDownState(bool down);
+    bool fadingOn() const;
+    bool isBeingDestroyed() const { return m_destroying; }
+    // Draws the parts that TsButton adds after the caption (the focus frame).
+    virtual void drawAfterCaption(BgrImage &image, const TsRect &caption);
+
+private:
+    void styleChanged(TsStyleChange change);
+    // Steps 2 to 5 of a render: background, border, caption and focus frame.
+    void renderLook();
+    void drawBackground(BgrImage &image, bool hot);
+    void drawBorder(BgrImage &image, bool hot);
+    void drawCaption(BgrImage &image, const TsRect &caption);
+    void stopFadeForInput();
+    void showFrame();
+    void applyCursor();
+
+    TsActiveBGStyle m_style;
+    QColor m_fontColor{0, 0, 0};
+    bool m_showCaption = true;
+    bool m_showFocus = true;
+    int m_focusMargin = 1;
+    int m_margin = 0;
+    int m_bevelWidth = 2;
+    unsigned m_disabledKind = dkBlended;
+    int m_modalResult = 0;
+    bool m_tabStop = true;
+    Qt::CursorShape m_cursor = Qt::ArrowCursor;
+    std::function<void()> m_onClick;
+    std::function<void()> m_onMouseEnter;
+    std::function<void()> m_onMouseLeave;
+
+    bool m_down = false;
+    bool m_mouseOver = false;
+    bool m_hasFocus = false;
+    bool m_shapeStale = true;
+    QSize m_shapeSize; // the size the window shape was built for
+    bool m_destroying = false;
+
+    BgrImage m_fadeFrom;
+    BgrImage m_frame;
+    bool m_frameReady = false;
+    const BgrImage *m_lastShown = nullptr;
+    int m_fadePosition = 0;
+    TsFadeMode m_fadeMode = TsFadeMode::None;
+    // Last member: destroyed first, though the destructor frees it explicitly before anything.
+    std::unique_ptr<TFadeTimer> m_fadeTimer;
+};

@@ -1,0 +1,118 @@
+#pragma once
+
+// A skinned button configured as the program's buttons are, on a pale panel, and the values
+// its looks must have, computed from the gradient rows and the border mask formula.
+
+#include "TsButton.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPalette>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace fixture {
+
+inline const char *const kNormalGradient = "8421504;16777215;99;0;0;16777215;16777215;0;0;0";
+inline const char *const kHotGradient =
+    "8421504;8421504;10;0;0;8421504;16777215;43;0;0;16777215;10658466;28;0;0;"
+    "10658466;13816530;18;0;0;13816530;13816530;0;0;0";
+
+// Grey level of each row of the two gradients on a 25-pixel-high button.
+inline const int kNormalGrey[25] = {128, 133, 139, 144, 149, 154, 160, 165, 170, 176, 181, 186, 191,
+                                    197, 202, 207, 213, 218, 223, 229, 234, 239, 244, 250, 255};
+inline const int kHotGrey[25] = {128, 128, 128, 141, 153, 166, 179, 191, 204, 217, 230, 242, 255,
+                                 242, 228, 215, 202, 189, 175, 162, 174, 186, 198, 210, 210};
+// The pressed look's gradient starts one row lower: rows 1..24.
+inline const int kPressedGrey[25] = {128, 128, 128, 128, 141, 153, 166, 179, 191,
+                                     204, 217, 230, 242, 255, 240, 224, 208, 193,
+                                     178, 162, 174, 186, 198, 210, 210};
+
+inline const Rgb kPainting{166, 210, 255};  // 16765606
+inline const Rgb kHotPainting{143, 183, 207}; // 13612943
+inline const Rgb kPanel{255, 255, 225};
+
+// 70 % gradient, 30 % painting colour, rounded to nearest with ties to even.
+inline int compose(int grey, int colour)
+{
+    const double f = 70 / 100.0;
+    return static_cast<int>(std::nearbyint(f * grey + (1.0 - f) * colour));
+}
+
+inline Rgb composed(int grey, Rgb colour)
+{
+    return Rgb{static_cast<std::uint8_t>(compose(grey, colour.r)),
+               static_cast<std::uint8_t>(compose(grey, colour.g)),
+               static_cast<std::uint8_t>(compose(grey, colour.b))};
+}
+
+// One border mask pixel with picture m and opacity s over `old`.
+inline Rgb masked(Rgb old, int m, int s)
+{
+    auto ch = [&](int o) { return static_cast<std::uint8_t>((o * s + m * (256 - s)) / 256); };
+    return Rgb{ch(old.r), ch(old.g), ch(old.b)};
+}
+
+inline Rgb disabled(Rgb old, Rgb parent)
+{
+    auto ch = [](int o, int p) { return static_cast<std::uint8_t>((128 * p + 127 * o) / 256); };
+    return Rgb{ch(old.r, parent.r), ch(old.g, parent.g), ch(old.b, parent.b)};
+}
+
+inline Rgb toRgb(QRgb c)
+{
+    return Rgb{static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
+               static_cast<std::uint8_t>(qBlue(c))};
+}
+
+inline void configureAsProgram(TsButton *b, const QString &caption, TColor painting)
+{
+    b->setCaption(caption);
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    b->setFont(font);
+    b->setCursorShape(Qt::PointingHandCursor);
+    b->sStyle()->setSkinSection("TsButton");
+    b->sStyle()->Painting()->setColor(painting);
+    b->sStyle()->Background()->Gradient()->setData(kNormalGradient);
+    b->sStyle()->HotStyle()->HotBackground()->Gradient()->setData(kHotGradient);
+    b->sStyle()->HotStyle()->HotPainting()->setTransparency(0);
+}
+
+// A 111 × 25 program button on a pale yellow panel, with a line edit to hold the focus.
+class ProgramButton : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        panel = std::make_unique<QWidget>();
+        panel->resize(220, 90);
+        QPalette pal = panel->palette();
+        pal.setColor(QPalette::Window, QColor(kPanel.r, kPanel.g, kPanel.b));
+        panel->setPalette(pal);
+        panel->setAutoFillBackground(true);
+        button = new TsButton(panel.get());
+        button->setGeometry(20, 20, 111, 25);
+        configureAsProgram(button, QStringLiteral("Вариант 1"), 16765606);
+    }
+
+    void showActive()
+    {
+        panel->show();
+        panel->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+    }
+
+    Rgb cache(int x, int y) const { return button->RenderCache().pixel(x, y); }
+
+    std::unique_ptr<QWidget> panel;
+    TsButton *button = nullptr;
+};
+
+} // namespace fixture

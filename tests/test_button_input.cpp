@@ -1,0 +1,238 @@
+// How a program button reacts to the mouse, the keyboard and the focus: which paths click,
+// which must not, and the state after each step.
+#include "ButtonFixture.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+using namespace fixture;
+
+namespace {
+
+class ButtonInput : public ProgramButton
+{
+protected:
+    void SetUp() override
+    {
+        ProgramButton::SetUp();
+        edit = new QLineEdit(panel.get());
+        edit->setGeometry(20, 55, 100, 20);
+        other = new TsButton(panel.get());
+        other->setGeometry(140, 20, 60, 25);
+        button->setOnClick([this] { ++clicks; });
+        other->setOnClick([this] { ++otherClicks; });
+        showActive();
+    }
+
+    int clicks = 0;
+    int otherClicks = 0;
+    QLineEdit *edit = nullptr;
+    TsButton *other = nullptr;
+};
+
+} // namespace
+
+TEST_F(ButtonInput, LeftPressAndReleaseInsideClicksOnceOnRelease)
+{
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 10));
+    EXPECT_TRUE(button->Down());
+    EXPECT_TRUE(button->HasFocus()) << "a press takes the focus";
+    EXPECT_EQ(clicks, 0) << "nothing on the press";
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 10));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(button->Down());
+}
+
+TEST_F(ButtonInput, ReleaseOutsideDoesNotClick)
+{
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 10));
+    QTest::mouseMove(button, QPoint(200, 10));
+    EXPECT_TRUE(button->Down()) << "the button stays down while held";
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(200, 10));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(button->Down());
+    // The edges belong to the button: a release on its last pixel still clicks.
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(110, 24));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ButtonInput, RightAndMiddlePressesTakeTheFocusButNeverPressOrClick)
+{
+    edit->setFocus();
+    for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
+        edit->setFocus();
+        ASSERT_FALSE(button->HasFocus());
+        QTest::mousePress(button, b, {}, QPoint(30, 10));
+        EXPECT_FALSE(button->Down());
+        EXPECT_TRUE(button->HasFocus());
+        EXPECT_TRUE(button->IsHot()) << "focused, so hot";
+        QTest::mouseRelease(button, b, {}, QPoint(30, 10));
+        EXPECT_EQ(clicks, 0);
+    }
+}
+
+TEST_F(ButtonInput, DoubleClickClicksTwice)
+{
+    // What the desktop delivers for a double click: press, release, double-click, release.
+    const QPointF at(30, 10);
+    QTest::mousePress(button, Qt::LeftButton, {}, at.toPoint());
+    QTest::mouseRelease(button, Qt::LeftButton, {}, at.toPoint());
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, button->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &dbl);
+    EXPECT_TRUE(button->Down()) << "the second press of a double click presses again";
+    QTest::mouseRelease(button, Qt::LeftButton, {}, at.toPoint());
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(button->Down());
+}
+
+TEST_F(ButtonInput, DisabledButtonDoesNothing)
+{
+    button->setEnabled(false);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(30, 10));
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(button->Down());
+}
+
+TEST_F(ButtonInput, SpaceClicksOnTheKeyRelease)
+{
+    button->setFocus();
+    QTest::keyPress(button, Qt::Key_Space);
+    EXPECT_TRUE(button->Down());
+    EXPECT_EQ(clicks, 0);
+    // A repeated key while held changes nothing.
+    QTest::keyPress(button, Qt::Key_Space, {}, -1);
+    QTest::keyRelease(button, Qt::Key_Space);
+    EXPECT_FALSE(button->Down());
+    EXPECT_EQ(clicks, 1);
+    QTest::keyRelease(button, Qt::Key_Space);
+    EXPECT_EQ(clicks, 1) << "a release without a press does nothing";
+}
+
+TEST_F(ButtonInput, LosingTheFocusClearsDownSoSpaceDoesNotClick)
+{
+    button->setFocus();
+    QTest::keyPress(button, Qt::Key_Space);
+    ASSERT_TRUE(button->Down());
+    edit->setFocus();
+    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->HasFocus());
+    QTest::keyRelease(button, Qt::Key_Space);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ButtonInput, EnterClicksTheFocusedButtonAtOnce)
+{
+    button->setFocus();
+    EXPECT_TRUE(button->ActsAsDefault());
+    EXPECT_FALSE(other->ActsAsDefault());
+    QTest::keyPress(button, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1) << "on the press, not the release";
+    EXPECT_FALSE(button->Down());
+    QTest::keyRelease(button, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks, 2) << "the keypad Enter too";
+    QTest::keyClick(button, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(clicks, 2) << "not with Shift or Ctrl held";
+    EXPECT_EQ(otherClicks, 0);
+}
+
+TEST_F(ButtonInput, EnterInAnEditBoxGoesToTheDefaultButton)
+{
+    other->setDefault(true);
+    edit->setFocus();
+    EXPECT_TRUE(other->ActsAsDefault());
+    EXPECT_FALSE(button->ActsAsDefault());
+    EXPECT_TRUE(other->IsHot()) << "a default button that acts as one is hot";
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(otherClicks, 1);
+    EXPECT_EQ(clicks, 0);
+
+    // With the focus on another TsButton, that one takes Enter and the default does not.
+    button->setFocus();
+    EXPECT_FALSE(other->ActsAsDefault());
+    EXPECT_FALSE(other->IsHot());
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(otherClicks, 1);
+
+    // No default button at all: Enter in the edit box clicks nothing.
+    other->setDefault(false);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(otherClicks, 1);
+}
+
+TEST_F(ButtonInput, EscapeClicksOnlyACancelButton)
+{
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(otherClicks, 0);
+    other->setCancel(true);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(otherClicks, 1);
+    // Escape on a focused button that is not Cancel reaches the Cancel one.
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Escape);
+    EXPECT_EQ(otherClicks, 2);
+    EXPECT_EQ(clicks, 0);
+    // A hidden Cancel button cannot take the focus and does not react.
+    other->hide();
+    QTest::keyClick(button, Qt::Key_Escape);
+    EXPECT_EQ(otherClicks, 2);
+}
+
+TEST_F(ButtonInput, ClickSetsTheWindowsModalResultFirst)
+{
+    int seen = -1;
+    button->setModalResult(2);
+    button->setOnClick([&] { seen = panel->property("ModalResult").toInt(); });
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(30, 10));
+    EXPECT_EQ(seen, 2);
+
+    QDialog dialog;
+    auto *ok = new TsButton(&dialog);
+    ok->setModalResult(QDialog::Accepted);
+    dialog.show();
+    QTest::mouseClick(ok, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ButtonInput, ClickedSignalAndAccessibleName)
+{
+    int signalled = 0;
+    QObject::connect(button, &QAbstractButton::clicked, [&] { ++signalled; });
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(30, 10));
+    EXPECT_EQ(signalled, 1);
+    EXPECT_EQ(button->accessibleName(), QStringLiteral("Вариант 1"));
+    EXPECT_EQ(button->focusPolicy(), Qt::StrongFocus);
+    button->setTabStop(false);
+    EXPECT_EQ(button->focusPolicy(), Qt::ClickFocus);
+}
+
+TEST_F(ButtonInput, NewButtonDefaults)
+{
+    TsButton fresh;
+    EXPECT_EQ(fresh.size(), QSize(75, 25));
+    EXPECT_EQ(fresh.Caption(), QString());
+    EXPECT_TRUE(fresh.ShowCaption());
+    EXPECT_TRUE(fresh.ShowFocus());
+    EXPECT_EQ(fresh.FocusMargin(), 1);
+    EXPECT_FALSE(fresh.Default());
+    EXPECT_FALSE(fresh.Cancel());
+    EXPECT_EQ(fresh.ModalResult(), 0);
+    EXPECT_EQ(fresh.Margin(), 0);
+    EXPECT_EQ(fresh.BevelWidth(), 2);
+    EXPECT_EQ(fresh.DisabledKind(), static_cast<unsigned>(dkBlended));
+    EXPECT_EQ(fresh.Cursor(), Qt::ArrowCursor);
+    EXPECT_TRUE(fresh.TabStop());
+    EXPECT_EQ(fresh.sStyle()->SkinSection(), "TsButton");
+    EXPECT_TRUE(fresh.sStyle()->Background()->Gradient()->Data().empty());
+}
