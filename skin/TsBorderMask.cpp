@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -14,6 +16,16 @@ struct MaskSource
     std::vector<HolePixel> *holes; // receives the holes; null when nobody needs them
 };
 
+// Mixes `bytes` channel values: out = (out · s + m · (256 − s)) div 256, one channel at a time.
+// A plain loop over the bytes of a run, which the compiler can vectorise.
+void blendRun(std::uint8_t *out, const std::uint8_t *pic, const std::uint8_t *opacity, int bytes)
+{
+    for (int k = 0; k < bytes; ++k) {
+        const unsigned s = opacity[k];
+        out[k] = static_cast<std::uint8_t>((out[k] * s + pic[k] * (256 - s)) >> 8);
+    }
+}
+
 // Mixes the w × h mask pixels at (sx, sy) into the image at (dx, dy). With `withHoles`, picture
 // pixels of the hole colour leave the image alone and are reported.
 void blendBlock(BgrImage &image, int dx, int dy, int w, int h, const MaskSource &src, int sx,
@@ -24,30 +36,75 @@ void blendBlock(BgrImage &image, int dx, int dy, int w, int h, const MaskSource 
         std::uint8_t *out = image.row(dy + j) + 3 * dx;
         const std::uint8_t *pic = src.mask.row(sy + j) + 3 * sx;
         const std::uint8_t *opacity = src.mask.row(sy + j + src.opacityRows) + 3 * sx;
-        for (int i = 0; i < w; ++i, out += 3, pic += 3, opacity += 3) {
-            if (withHoles && pic[0] == hole.b && pic[1] == hole.g && pic[2] == hole.r) {
-                if (src.holes != nullptr) {
-                    src.holes->push_back(HolePixel{dx + i, dy + j});
+        // Runs of ordinary pixels are mixed in one go; only hole pixels break a run.
+        int runStart = 0;
+        if (withHoles) {
+            for (int i = 0; i < w; ++i) {
+                const std::uint8_t *p = pic + 3 * i;
+                if (p[0] == hole.b && p[1] == hole.g && p[2] == hole.r) {
+                    blendRun(out + 3 * runStart, pic + 3 * runStart, opacity + 3 * runStart,
+                             3 * (i - runStart));
+                    runStart = i + 1;
+                    if (src.holes != nullptr) {
+                        src.holes->push_back(HolePixel{dx + i, dy + j});
+                    }
                 }
-                continue;
-            }
-            for (int c = 0; c < 3; ++c) {
-                const int s = opacity[c];
-                out[c] = static_cast<std::uint8_t>((out[c] * s + pic[c] * (256 - s)) >> 8);
             }
         }
+        blendRun(out + 3 * runStart, pic + 3 * runStart, opacity + 3 * runStart,
+                 3 * (w - runStart));
     }
 }
 
 // Repeats the tileW × tileH mask block at (sx, sy) over [x0, x1) × [y0, y1), starting with a
-// whole copy at (x0, y0); the copies in the last column and row are cut off.
+// whole copy at (x0, y0); the copies in the last column and row are cut off. Each tile row is
+// laid out once across the whole width and mixed into every image row that uses it as one run,
+// so the work per pixel stays a few instructions however small the tiles are.
 void tileArea(BgrImage &image, int x0, int y0, int x1, int y1, const MaskSource &src, int sx,
               int sy, int tileW, int tileH, bool withHoles)
 {
-    for (int y = y0; y < y1; y += tileH) {
-        const int h = std::min(tileH, y1 - y);
-        for (int x = x0; x < x1; x += tileW) {
-            blendBlock(image, x, y, std::min(tileW, x1 - x), h, src, sx, sy, withHoles);
+    const int width = x1 - x0;
+    if (width <= 0 || y1 <= y0) {
+        return;
+    }
+    thread_local std::vector<std::uint8_t> picRow;
+    thread_local std::vector<std::uint8_t> opacityRow;
+    picRow.resize(3 * static_cast<std::size_t>(width));
+    opacityRow.resize(3 * static_cast<std::size_t>(width));
+    const Rgb hole = src.holeColor;
+    for (int j = 0; j < tileH && y0 + j < y1; ++j) {
+        const std::uint8_t *pic = src.mask.row(sy + j) + 3 * sx;
+        const std::uint8_t *opacity = src.mask.row(sy + j + src.opacityRows) + 3 * sx;
+        bool rowHasHoles = false;
+        for (int i = 0; withHoles && i < tileW; ++i) {
+            const std::uint8_t *p = pic + 3 * i;
+            rowHasHoles |= p[0] == hole.b && p[1] == hole.g && p[2] == hole.r;
+        }
+        for (int x = 0; x < width; x += tileW) {
+            const std::size_t n = 3 * static_cast<std::size_t>(std::min(tileW, width - x));
+            std::memcpy(picRow.data() + 3 * x, pic, n);
+            std::memcpy(opacityRow.data() + 3 * x, opacity, n);
+        }
+        for (int y = y0 + j; y < y1; y += tileH) {
+            std::uint8_t *out = image.row(y) + 3 * x0;
+            if (!rowHasHoles) {
+                blendRun(out, picRow.data(), opacityRow.data(), 3 * width);
+                continue;
+            }
+            int runStart = 0;
+            for (int i = 0; i < width; ++i) {
+                const std::uint8_t *p = picRow.data() + 3 * i;
+                if (p[0] == hole.b && p[1] == hole.g && p[2] == hole.r) {
+                    blendRun(out + 3 * runStart, picRow.data() + 3 * runStart,
+                             opacityRow.data() + 3 * runStart, 3 * (i - runStart));
+                    runStart = i + 1;
+                    if (src.holes != nullptr) {
+                        src.holes->push_back(HolePixel{x0 + i, y});
+                    }
+                }
+            }
+            blendRun(out + 3 * runStart, picRow.data() + 3 * runStart,
+                     opacityRow.data() + 3 * runStart, 3 * (width - runStart));
         }
     }
 }

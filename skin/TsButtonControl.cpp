@@ -285,24 +285,40 @@ void TsButtonControl::drawBorder(BgrImage &image, bool hot)
     setMask(shape);
 }
 
+QSize TsButtonControl::captionSize() const
+{
+    // Text layout is the costly part of a render; it only changes with the caption, the font,
+    // the width and the margin, so the measured size is kept for those.
+    const int w = width();
+    CaptionLayout &c = m_captionLayout;
+    if (c.valid && c.text == text() && c.font == font() && c.width == w && c.margin == m_margin) {
+        return c.size;
+    }
+    const QFontMetrics fm(font());
+    const QString caption = text();
+    QSize size;
+    if (!caption.isEmpty()) {
+        constexpr int kHuge = INT_MAX / 4;
+        const int oneLine = fm.boundingRect(QRect(0, 0, kHuge, kHuge),
+                                            Qt::TextSingleLine | Qt::TextExpandTabs, caption)
+                                .width();
+        const int box = std::max(std::min(oneLine, w - 2 * m_margin), 0);
+        size = fm.boundingRect(QRect(0, 0, box, kHuge), Qt::TextWordWrap | Qt::TextExpandTabs,
+                               caption)
+                   .size();
+    }
+    c = CaptionLayout{true, caption, font(), w, m_margin, size, fm.height()};
+    return size;
+}
+
 TsRect TsButtonControl::CaptionRect() const
 {
     const int w = width();
     const int h = height();
-    const QFontMetrics fm(font());
-    const QString caption = text();
-    constexpr int kHuge = INT_MAX / 4;
-    const int oneLine =
-        fm.boundingRect(QRect(0, 0, kHuge, kHuge), Qt::TextSingleLine | Qt::TextExpandTabs, caption)
-            .width();
-    const int box = std::min(oneLine, w - 2 * m_margin);
-    const QRect measured = fm.boundingRect(QRect(0, 0, std::max(box, 0), kHuge),
-                                           Qt::TextWordWrap | Qt::TextExpandTabs, caption);
-    const int tw = caption.isEmpty() ? 0 : measured.width();
-    const int th = caption.isEmpty() ? 0 : measured.height();
+    const QSize text = captionSize();
     // Centred, with the odd widening of one pixel on the left and two on the right.
-    const int o = (w - tw) / 2;
-    const int t = (h - th) / 2;
+    const int o = (w - text.width()) / 2;
+    const int t = (h - text.height()) / 2;
     TsRect r{o - 1, t, w - o + 2, h - t};
     if (m_down) {
         r.left += 1;
@@ -328,7 +344,8 @@ void TsButtonControl::drawCaption(BgrImage &image, const TsRect &caption)
                     caption.bottom - caption.top);
     // A caption of several lines has its lines centred; a single line starts at the left of
     // its (already centred) rectangle.
-    const bool severalLines = box.height() > QFontMetrics(font()).height() + 6;
+    captionSize();
+    const bool severalLines = box.height() > m_captionLayout.lineHeight + 6;
     const int align = severalLines ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.drawText(box, align | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs, text());
 }

@@ -136,6 +136,7 @@ private:
     void drawBackground(BgrImage &image, bool hot);
     void drawBorder(BgrImage &image, bool hot);
     void drawCaption(BgrImage &image, const TsRect &caption);
+    QSize captionSize() const;
     void stopFadeForInput();
     void showFrame();
     void applyCursor();
@@ -154,6 +155,19 @@ private:
     std::function<void()> m_onClick;
     std::function<void()> m_onMouseEnter;
     std::function<void()> m_onMouseLeave;
+
+    // The measured caption and what it was measured for.
+    struct CaptionLayout
+    {
+        bool valid = false;
+        QString text;
+        QFont font;
+        int width = 0;
+        int margin = 0;
+        QSize size;
+        int lineHeight = 0;
+    };
+    mutable CaptionLayout m_captionLayout;
 
     bool m_down = false;
     bool m_mouseOver = false;
