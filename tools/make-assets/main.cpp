@@ -1,9 +1,9 @@
 // make-assets <output-dir>: draws every picture of the program and writes it into the folder.
 // The pictures are drawn by code, so the same program always writes the same bytes.
 
-#include "Bord1.h"
+#include "AssetList.h"
 
-#include "BmpFile.h"
+#include <QGuiApplication>
 
 #include <cstdint>
 #include <exception>
@@ -14,17 +14,6 @@
 #include <vector>
 
 namespace {
-
-// One output file: its name and the function that makes its bytes, in the file's stored form.
-struct Asset
-{
-    const char *fileName;
-    std::vector<std::uint8_t> (*make)();
-};
-
-const Asset kAssets[] = {
-    {"BORD1.bmp", [] { return WriteBmp(DrawBord1()); }},
-};
 
 void writeFile(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes)
 {
@@ -45,10 +34,15 @@ int main(int argc, char **argv)
         std::cerr << "usage: make-assets <output-dir>\n";
         return 2;
     }
+    // QPainter needs a GUI application, but no screen: the drawing is all off-screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
     try {
         const std::filesystem::path dir = argv[1];
         std::filesystem::create_directories(dir);
-        for (const Asset &asset : kAssets) {
+        for (const AssetFile &asset : AssetFiles()) {
             const std::filesystem::path path = dir / asset.fileName;
             writeFile(path, asset.make());
             std::cout << path.string() << '\n';

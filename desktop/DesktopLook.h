@@ -1,0 +1,35 @@
+#pragma once
+
+#include "TsColor.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+class QApplication;
+class QWidget;
+
+// The desktop as the program sees it: a fixed table of system colours (the classic defaults, so
+// the program looks the same on every desktop and theme), the fonts the windows name, and the
+// common look of labels.
+
+// Two more system colours used for bevels.
+constexpr TColor clBtnShadow = clSystemColor | 16;
+constexpr TColor clBtnHighlight = clSystemColor | 20;
+
+// A colour value (system colours resolved through the fixed table) as a QColor.
+QColor toQColor(TColor color);
+
+// A font by the name the windows give it (Verdana, MS Sans Serif, Times New Roman), with the
+// given character height in pixels. The desktop's font matching maps the names to installed faces.
+QFont desktopFont(const QString &family, int pixelSize, bool bold = false, bool underline = false);
+
+// The palette built from the fixed system colours.
+QPalette desktopPalette();
+
+// Gives the application the Fusion style and the fixed palette.
+void applyDesktopLook(QApplication &app);
+
+// Sets the background a widget fills itself with.
+void setBackground(QWidget *widget, const QColor &color);

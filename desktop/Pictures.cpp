@@ -1,0 +1,128 @@
+#include "Pictures.h"
+
+#include <QFile>
+
+#include <csetjmp>
+#include <cstdlib>
+#include <cstring>
+#include <cstdio>
+#include <jpeglib.h>
+
+namespace {
+
+// libjpeg reports errors through error_exit, which must not return: it jumps back to the
+// decoder. Warnings (a truncated file, corrupt data) count as errors too.
+struct JpegErrorManager
+{
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void onJpegError(j_common_ptr info)
+{
+    auto *err = reinterpret_cast<JpegErrorManager *>(info->err);
+    (*info->err->format_message)(info, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+void onJpegMessage(j_common_ptr info, int level)
+{
+    if (level < 0) { // a warning: treat it as the error it means for a picture
+        onJpegError(info);
+    }
+}
+
+// Everything between setjmp and the end of decoding is plain data: no object with a destructor
+// lives in that range, so the jump skips nothing that would need cleaning up. The pixels go into
+// a buffer that the caller owns.
+bool decodeInto(const unsigned char *data, unsigned long size, unsigned char **pixels, int *width,
+                int *height, char *message)
+{
+    jpeg_decompress_struct info;
+    JpegErrorManager err;
+    info.err = jpeg_std_error(&err.base);
+    err.base.error_exit = onJpegError;
+    err.base.emit_message = onJpegMessage;
+    err.message[0] = '\0';
+    *pixels = nullptr;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&info);
+        std::free(*pixels);
+        *pixels = nullptr;
+        std::snprintf(message, JMSG_LENGTH_MAX, "%s", err.message);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, size);
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    *width = static_cast<int>(info.output_width);
+    *height = static_cast<int>(info.output_height);
+    const std::size_t rowBytes = static_cast<std::size_t>(*width) * 3;
+    *pixels = static_cast<unsigned char *>(std::malloc(rowBytes * *height));
+    if (*pixels == nullptr) {
+        jpeg_destroy_decompress(&info);
+        std::snprintf(message, JMSG_LENGTH_MAX, "out of memory");
+        return false;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = *pixels + rowBytes * info.output_scanline;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+} // namespace
+
+QImage decodeJpeg(const QByteArray &bytes, const QString &name)
+{
+    if (bytes.isEmpty()) {
+        throw PictureError(name.toStdString() + ": empty file, not a JPEG picture");
+    }
+    unsigned char *pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    char message[JMSG_LENGTH_MAX];
+    if (!decodeInto(reinterpret_cast<const unsigned char *>(bytes.constData()),
+                    static_cast<unsigned long>(bytes.size()), &pixels, &width, &height,
+                    message)) {
+        throw PictureError(name.toStdString() + ": cannot decode the JPEG picture: " + message);
+    }
+    QImage image(width, height, QImage::Format_RGB888);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(image.scanLine(y), pixels + static_cast<std::size_t>(y) * width * 3,
+                    static_cast<std::size_t>(width) * 3);
+    }
+    std::free(pixels);
+    return image;
+}
+
+QImage loadPicture(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw PictureError(path.toStdString() + ": cannot open the picture");
+    }
+    const QByteArray bytes = file.readAll();
+    if (path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
+        path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive)) {
+        return decodeJpeg(bytes, path);
+    }
+    QImage image;
+    if (!image.loadFromData(bytes)) {
+        throw PictureError(path.toStdString() + ": cannot decode the picture");
+    }
+    return image;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/assets/WindowIcon16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/assets/WindowIcon32.png"), QSize(32, 32));
+    return icon;
+}

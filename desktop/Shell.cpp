@@ -1,0 +1,9 @@
+#include "Shell.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+bool shellOpen(const QString &target)
+{
+    return QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode));
+}

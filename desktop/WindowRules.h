@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPoint>
+
+class QWidget;
+
+// The rules every window of the program follows for showing and hiding.
+
+// Where a window goes the first time it is shown; afterwards it keeps the place it was left at.
+enum class FirstPlacement { CentreOnScreen, DesignedPlace };
+
+// Records how a window is placed at its first showing (the designed place is its top-left
+// corner, frame included, on the screen).
+void setFirstPlacement(QWidget *window, FirstPlacement placement, QPoint designed = {});
+
+// Shows a window: a hidden one is placed (at its first showing only), shown, brought to the
+// front and activated; a visible one is left exactly as it is (not raised).
+void showWindow(QWidget *window);
+
+// Hides a window; a hidden one stays as it is.
+void hideWindow(QWidget *window);
+
+// Centres a window's frame on the whole screen it is on: left = (screen width - frame width) / 2,
+// top = (screen height - frame height) / 2. The frame size is the outer size of the window
+// (the client area and the frame around it).
+void centreOnScreen(QWidget *window);

@@ -1,0 +1,182 @@
+// The desktop layer: fixed colours and fonts, bevelled panels, JPEG decoding, labels and the
+// rules for showing windows.
+#include "BevelPanel.h"
+#include "DesktopLook.h"
+#include "FormFrame.h"
+#include "Pictures.h"
+#include "WindowRules.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray readResource(const QString &path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+} // namespace
+
+TEST(DesktopLook, FixedSystemColoursAndFonts)
+{
+    EXPECT_EQ(toQColor(clInfoBk), QColor(255, 255, 225));
+    EXPECT_EQ(toQColor(cl3DLight), QColor(227, 227, 227));
+    EXPECT_EQ(toQColor(clBtnFace), QColor(240, 240, 240));
+    EXPECT_EQ(toQColor(clWindowText), QColor(0, 0, 0));
+    EXPECT_EQ(toQColor(16769520), QColor(240, 225, 255));
+    const QPalette pal = desktopPalette();
+    EXPECT_EQ(pal.color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(pal.color(QPalette::Window), QColor(240, 240, 240));
+
+    // The names the windows use must land on installed faces of the right kind and size.
+    const QFontInfo verdana(desktopFont(QStringLiteral("Verdana"), 13, true));
+    EXPECT_EQ(verdana.pixelSize(), 13);
+    EXPECT_TRUE(verdana.bold());
+    EXPECT_TRUE(verdana.family().contains(QStringLiteral("DejaVu Sans")) ||
+                verdana.family() == QStringLiteral("Verdana"))
+        << verdana.family().toStdString();
+    const QFontInfo times(desktopFont(QStringLiteral("Times New Roman"), 21, true));
+    EXPECT_TRUE(times.family().contains(QStringLiteral("Liberation Serif")) ||
+                times.family() == QStringLiteral("Times New Roman"))
+        << times.family().toStdString();
+    EXPECT_EQ(times.pixelSize(), 21);
+    const QFontInfo sans(desktopFont(QStringLiteral("MS Sans Serif"), 11));
+    EXPECT_FALSE(sans.family().isEmpty());
+}
+
+TEST(BevelPanel, OuterAndInnerBevelsAroundThePlainColour)
+{
+    QWidget parent;
+    parent.resize(100, 100);
+    auto *panel = new BevelPanel(&parent);
+    panel->setGeometry(0, 0, 40, 30);
+    panel->setColor(clInfoBk);
+    panel->setBevelOuter(BevelPanel::Bevel::Raised);
+    panel->setBevelInner(BevelPanel::Bevel::Lowered);
+    panel->setBevelWidth(2);
+    const QImage img = panel->grab().toImage();
+    const qreal dpr = img.devicePixelRatio();
+    auto at = [&](int x, int y) { return QColor(img.pixel(int(x * dpr), int(y * dpr))); };
+    const QColor light(255, 255, 255);
+    const QColor shadow(160, 160, 160);
+    // Outer raised: light top and left, shadow right and bottom, two rings.
+    EXPECT_EQ(at(5, 0), light);
+    EXPECT_EQ(at(0, 5), light);
+    EXPECT_EQ(at(5, 1), light);
+    EXPECT_EQ(at(39, 5), shadow);
+    EXPECT_EQ(at(5, 29), shadow);
+    EXPECT_EQ(at(39, 0), shadow) << "the top-right corner belongs to the right edge";
+    EXPECT_EQ(at(0, 29), shadow) << "the bottom-left corner belongs to the bottom edge";
+    // Inner lowered: shadow top and left, light right and bottom.
+    EXPECT_EQ(at(5, 2), shadow);
+    EXPECT_EQ(at(2, 5), shadow);
+    EXPECT_EQ(at(36, 5), light);
+    EXPECT_EQ(at(5, 26), light);
+    // Inside, the colour.
+    EXPECT_EQ(at(20, 15), QColor(255, 255, 225));
+    EXPECT_EQ(panel->palette().color(panel->backgroundRole()), QColor(255, 255, 225));
+}
+
+TEST(BevelPanel, DockedBottomFollowsTheParent)
+{
+    QWidget parent;
+    parent.resize(439, 351);
+    auto *panel = new BevelPanel(&parent);
+    panel->resize(10, 53);
+    panel->setDockedBottom(true);
+    parent.show(); // a hidden parent hears of its new size only when it is shown
+    EXPECT_EQ(panel->geometry(), QRect(0, 298, 439, 53));
+    parent.resize(600, 500);
+    EXPECT_EQ(panel->geometry(), QRect(0, 447, 600, 53));
+}
+
+TEST(Pictures, JpegDecodesAndBrokenFilesFailClearly)
+{
+    const QByteArray good = readResource(QStringLiteral(":/assets/CompletionMark.jpg"));
+    const QImage mark = decodeJpeg(good, QStringLiteral("mark"));
+    EXPECT_EQ(mark.size(), QSize(35, 35));
+    // The ground at a corner is the pale yellow of the board's panel, within JPEG's loss.
+    const QColor corner = mark.pixelColor(0, 0);
+    EXPECT_NEAR(corner.red(), 255, 6);
+    EXPECT_NEAR(corner.green(), 255, 6);
+    EXPECT_NEAR(corner.blue(), 225, 8);
+    EXPECT_EQ(loadPicture(QStringLiteral(":/assets/CompletionMark.jpg")).size(), QSize(35, 35));
+
+    EXPECT_THROW(decodeJpeg(good.left(good.size() / 2), QStringLiteral("half")), PictureError)
+        << "a truncated file is an error, not a half picture";
+    EXPECT_THROW(decodeJpeg(QByteArray("not a jpeg at all"), QStringLiteral("text")),
+                 PictureError);
+    EXPECT_THROW(decodeJpeg(QByteArray(), QStringLiteral("empty")), PictureError);
+    try {
+        decodeJpeg(QByteArray("GIF89a"), QStringLiteral("odd.jpg"));
+        FAIL();
+    } catch (const PictureError &e) {
+        EXPECT_NE(std::string(e.what()).find("odd.jpg"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(loadPicture(QStringLiteral(":/assets/missing.bmp")), PictureError);
+    EXPECT_FALSE(programIcon().availableSizes().isEmpty());
+}
+
+TEST(FormFrame, ClientSizeLabelsAndWrapping)
+{
+    EXPECT_EQ(clientSizeFor(QSize(447, 405)), QSize(439, 371));
+    QWidget form;
+    setupFormFrame(&form, QStringLiteral("Помощь"), QSize(414, 343), QColor(166, 210, 255),
+                   TitleBar::CaptionOnly);
+    EXPECT_EQ(form.size(), QSize(406, 309));
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowSystemMenuHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMinMaxButtonsHint);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Помощь"));
+
+    const QFont font = desktopFont(QStringLiteral("Verdana"), 13, true);
+    QLabel *plain = makeLabel(&form, QStringLiteral("Label1"), QStringLiteral("Если:"), 139, 13,
+                              font, QColor(0, 0, 0), QColor(224, 235, 254));
+    EXPECT_EQ(plain->objectName(), QStringLiteral("Label1"));
+    EXPECT_EQ(plain->pos(), QPoint(139, 13));
+    EXPECT_EQ(plain->width(), QFontMetrics(font).horizontalAdvance(QStringLiteral("Если:")));
+    EXPECT_TRUE(plain->autoFillBackground());
+    QLabel *wrapped =
+        makeLabel(&form, QStringLiteral("Label4"), QStringLiteral("стеклянный, деревянный, оловянный."),
+                  205, 80, font, QColor(0, 0, 255), QColor(), 101);
+    EXPECT_EQ(wrapped->width(), 101);
+    EXPECT_EQ(wrapped->height(), 3 * QFontMetrics(font).lineSpacing()) << "one word a line";
+    EXPECT_FALSE(wrapped->autoFillBackground()) << "no background: transparent";
+}
+
+TEST(WindowRules, FirstShowingPlacesThenTheWindowKeepsItsPlace)
+{
+    QWidget centred;
+    centred.resize(397, 487);
+    setFirstPlacement(&centred, FirstPlacement::CentreOnScreen);
+    showWindow(&centred);
+    // Before its first showing the frame is not known yet; the classic frame (4-pixel borders,
+    // a 30-pixel top) the sizes are given for is centred.
+    const QRect screen = centred.screen()->geometry();
+    EXPECT_EQ(centred.pos(), QPoint(screen.left() + (screen.width() - 405) / 2,
+                                    screen.top() + (screen.height() - 521) / 2));
+    centred.move(5, 7);
+    hideWindow(&centred);
+    EXPECT_FALSE(centred.isVisible());
+    showWindow(&centred);
+    EXPECT_EQ(centred.pos(), QPoint(5, 7)) << "centred at the first showing only";
+
+    QWidget placed;
+    setFirstPlacement(&placed, FirstPlacement::DesignedPlace, QPoint(549, 119));
+    showWindow(&placed);
+    EXPECT_EQ(placed.pos(), QPoint(549, 119));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&placed));
+
+    // Showing a visible window changes nothing: the other one stays active and in front.
+    showWindow(&centred);
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), &placed);
+}

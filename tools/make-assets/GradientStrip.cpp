@@ -1,0 +1,34 @@
+#include "GradientStrip.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr int kWidth = 211;
+constexpr int kHeight = 92;
+constexpr Rgb kLeft{255, 255, 154};
+constexpr Rgb kRight{255, 204, 255};
+
+// The channel value in column x, rounded to the nearer integer (halves up). Integer arithmetic,
+// so both end columns are exactly the end colours.
+std::uint8_t step(int from, int to, int x)
+{
+    const int last = kWidth - 1;
+    const int scaled = from * last + (to - from) * x; // the value times `last`
+    return static_cast<std::uint8_t>((2 * scaled + last) / (2 * last));
+}
+
+} // namespace
+
+BgrImage DrawGradientStrip()
+{
+    BgrImage image(kWidth, kHeight);
+    for (int x = 0; x < kWidth; ++x) {
+        const Rgb c{step(kLeft.r, kRight.r, x), step(kLeft.g, kRight.g, x),
+                    step(kLeft.b, kRight.b, x)};
+        for (int y = 0; y < kHeight; ++y) {
+            image.setPixel(x, y, c);
+        }
+    }
+    return image;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "BgrImage.h"
+
+// The strip behind the instruction of the sorting window: 211 × 92 pixels, each column one
+// colour, from pale yellow RGB(255, 255, 154) in the first column to pink RGB(255, 204, 255) in
+// the last, in even steps.
+BgrImage DrawGradientStrip();
