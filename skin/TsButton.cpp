@@ -13,6 +13,7 @@ namespace {
 // cancel buttons. One filter serves the whole application.
 class DialogKeyFilter : public QObject
 {
+    Q_OBJECT
 public:
     using QObject::QObject;
 
@@ -183,3 +184,5 @@ void TsButton::drawAfterCaption(BgrImage &image, const TsRect &caption)
     DrawFocusDots(image, TsRect{caption.left - m, caption.top - m, caption.right + m,
                                 caption.bottom + m});
 }
+
+#include "TsButton.moc"

@@ -1,0 +1,65 @@
+#include "WindowSet.h"
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "WindowRules.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+TForm1 *Form1 = nullptr;
+TForm2 *Form2 = nullptr;
+TForm3 *Form3 = nullptr;
+TForm4 *Form4 = nullptr;
+
+WindowSet::WindowSet(std::function<void(QWidget *)> created)
+{
+    // Each window is known by the name of its program-wide reference.
+    auto announce = [&](QWidget *w) {
+        w->setObjectName(QStringLiteral("Form%1").arg(++m_created));
+        if (created) {
+            created(w);
+        }
+    };
+    m_form1 = std::make_unique<TForm1>();
+    Form1 = m_form1.get();
+    announce(Form1);
+    m_form2 = std::make_unique<TForm2>();
+    Form2 = m_form2.get();
+    announce(Form2);
+    m_form3 = std::make_unique<TForm3>();
+    Form3 = m_form3.get();
+    announce(Form3);
+    m_form4 = std::make_unique<TForm4>();
+    Form4 = m_form4.get();
+    announce(Form4);
+
+    // Only now, with all four made, do the windows learn of one another.
+    Form1->setExerciseWindows(Form2, Form3);
+    Form1->installEventFilter(this);
+}
+
+WindowSet::~WindowSet()
+{
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+    Form4 = nullptr;
+}
+
+void WindowSet::start()
+{
+    showWindow(Form1);
+}
+
+bool WindowSet::eventFilter(QObject *watched, QEvent *event)
+{
+    // Closing the board ends the program at once, whatever else is open. The other windows need
+    // nothing: a close request only hides a window that is not deleted on close.
+    if (watched == Form1 && event->type() == QEvent::Close) {
+        QCoreApplication::quit();
+    }
+    return QObject::eventFilter(watched, event);
+}

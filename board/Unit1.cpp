@@ -1,0 +1,266 @@
+#include "Unit1.h"
+
+#include "BevelPanel.h"
+#include "BoardControls.h"
+#include "Credits.h"
+#include "DesktopLook.h"
+#include "FormFrame.h"
+#include "Pictures.h"
+#include "Shell.h"
+#include "TsButton.h"
+#include "WindowRules.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPixmap>
+
+namespace {
+
+// The window as designed for a classic desktop frame. Its outer size counts a 20-pixel menu bar;
+// the area below the menu bar is what the layout is laid out in, and the menu bar here takes
+// whatever height it needs above it.
+const QSize kOuterSize(447, 405);
+constexpr int kDesignedMenuBarHeight = 20;
+constexpr TColor kFormColor = 16769520;  // RGB 240, 225, 255
+constexpr TColor kPanel2Color = 8388672; // RGB 64, 0, 128
+const QColor kCountColor(255, 0, 0);
+const QColor kCloseCaptionColor(255, 0, 255);
+
+// One variant slot as designed: its controls' names and places in Panel1. Slot 8's button is
+// sButton9; sButton8 is the close button.
+struct SlotDesign
+{
+    const char *button;
+    const char *caption;
+    bool enabled;
+    QPoint buttonAt;
+    QPoint markAt;
+    QPoint hintAt;
+    QPoint countAt;
+};
+
+const std::array<SlotDesign, 8> kSlotDesigns{{
+    {"sButton1", "Вариант 1", true, {54, 24}, {17, 21}, {60, 54}, {150, 48}},
+    {"sButton2", "Вариант 2", false, {54, 86}, {17, 83}, {60, 117}, {150, 111}},
+    {"sButton3", "Вариант 3", false, {54, 148}, {17, 145}, {60, 178}, {150, 172}},
+    {"sButton4", "Вариант 4", false, {54, 210}, {17, 207}, {60, 240}, {150, 234}},
+    {"sButton5", "Вариант 1-1", true, {240, 24}, {200, 21}, {247, 54}, {337, 48}},
+    {"sButton6", "Вариант 2-1", false, {240, 86}, {200, 83}, {247, 117}, {337, 111}},
+    {"sButton7", "Вариант 3-1", false, {240, 148}, {200, 145}, {247, 178}, {337, 172}},
+    {"sButton9", "Вариант 4-1", false, {240, 210}, {200, 207}, {247, 240}, {337, 234}},
+}};
+
+const QSize kVariantButtonSize(111, 25);
+const QSize kMarkSize(35, 35);
+const char *const kHintText = "Подсказок:";
+// The count label's text until a variant is passed; it is replaced before the label is shown.
+const char *const kDesignCountText = "5";
+
+QString labelName(int number)
+{
+    return QStringLiteral("Label%1").arg(number);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), kOuterSize,
+                   toQColor(kFormColor), TitleBar::SystemMenuAndClose);
+    setFirstPlacement(this, FirstPlacement::CentreOnScreen);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+
+    createPanels();
+    createSlots();
+    createCloseButton();
+    setKeyboardOrder();
+    createCreditsMenu();
+
+    // The client area keeps its designed size below a menu bar of whatever height it takes.
+    const QSize below = clientSizeFor(kOuterSize) - QSize(0, kDesignedMenuBarHeight);
+    resize(below.width(), below.height() + menuBar()->heightForWidth(below.width()));
+}
+
+void TForm1::createPanels()
+{
+    m_panel1 = new BevelPanel(centralWidget());
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel1->setAccessibleName(QStringLiteral("Варианты"));
+    m_panel1->setGeometry(19, 16, 401, 270);
+    m_panel1->setColor(clInfoBk);
+    m_panel1->setBevelOuter(BevelPanel::Bevel::Raised);
+    m_panel1->setBevelInner(BevelPanel::Bevel::Lowered);
+    m_panel1->setBevelWidth(3);
+
+    m_panel2 = new BevelPanel(centralWidget());
+    m_panel2->setObjectName(QStringLiteral("Panel2"));
+    m_panel2->setAccessibleName(QStringLiteral("Закрытие"));
+    m_panel2->resize(centralWidget()->width(), 53);
+    m_panel2->setColor(kPanel2Color);
+    m_panel2->setBevelOuter(BevelPanel::Bevel::Raised);
+    m_panel2->setBevelInner(BevelPanel::Bevel::Lowered);
+    m_panel2->setBevelWidth(2);
+    m_panel2->setDockedBottom(true);
+}
+
+void TForm1::createSlots()
+{
+    const BoardButtonLook look{desktopFont(QStringLiteral("Verdana"), 11, true),
+                               toQColor(clWindowText), clInfoBk, std::nullopt};
+    const QFont hintFont = desktopFont(QStringLiteral("Verdana"), 13, true);
+    const QFont countFont = desktopFont(QStringLiteral("Times New Roman"), 21, true);
+    const QColor panelColor = toQColor(clInfoBk);
+    const QPixmap markPicture =
+        QPixmap::fromImage(loadPicture(QStringLiteral(":/assets/CompletionMark.jpg")));
+
+    for (std::size_t i = 0; i < kSlotDesigns.size(); ++i) {
+        const SlotDesign &design = kSlotDesigns[i];
+        const int number = static_cast<int>(i) + 1;
+        const QString caption = QString::fromUtf8(design.caption);
+        VariantSlot &slot = m_slots[i];
+
+        slot.mark = new QLabel(m_panel1);
+        slot.mark->setObjectName(QStringLiteral("Image%1").arg(number));
+        slot.mark->setAccessibleName(QStringLiteral("Выполнено: ") + caption);
+        slot.mark->setPixmap(markPicture);
+        slot.mark->setScaledContents(false);
+        slot.mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        slot.mark->setGeometry(QRect(design.markAt, kMarkSize));
+        slot.mark->hide();
+
+        slot.button = makeBoardButton(m_panel1, QString::fromLatin1(design.button), caption,
+                                      QRect(design.buttonAt, kVariantButtonSize), look);
+        slot.button->setEnabled(design.enabled);
+
+        slot.hintLabel = makeLabel(m_panel1, labelName(2 * number - 1),
+                                   QString::fromUtf8(kHintText), design.hintAt.x(),
+                                   design.hintAt.y(), hintFont, toQColor(clWindowText), panelColor);
+        slot.hintLabel->hide();
+        slot.countLabel =
+            makeLabel(m_panel1, labelName(2 * number), QString::fromLatin1(kDesignCountText),
+                      design.countAt.x(), design.countAt.y(), countFont, kCountColor, panelColor);
+        slot.countLabel->hide();
+    }
+    connect(m_slots[0].button, &TsButton::clicked, this, &TForm1::sButton1Click);
+    connect(m_slots[4].button, &TsButton::clicked, this, &TForm1::sButton5Click);
+}
+
+void TForm1::createCloseButton()
+{
+    // Its own painting colour, the window's, in both states; not taken from its dark panel.
+    const BoardButtonLook look{desktopFont(QStringLiteral("Verdana"), 13, true), kCloseCaptionColor,
+                               kFormColor, kFormColor};
+    m_closeButton = makeBoardButton(m_panel2, QStringLiteral("sButton8"),
+                                    QStringLiteral("З а к р ы т ь"), QRect(19, 14, 401, 25), look);
+    connect(m_closeButton, &TsButton::clicked, this, &TForm1::sButton8Click);
+}
+
+void TForm1::setKeyboardOrder()
+{
+    // Down the left column, down the right column, then the close button.
+    QWidget *previous = nullptr;
+    for (const VariantSlot &slot : m_slots) {
+        if (previous) {
+            QWidget::setTabOrder(previous, slot.button);
+        }
+        previous = slot.button;
+    }
+    QWidget::setTabOrder(previous, m_closeButton);
+}
+
+void TForm1::createCreditsMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setAccessibleName(QStringLiteral("Меню"));
+    // The menu bar is the desktop's, in its own colour, not in the window's background.
+    QPalette barPalette = bar->palette();
+    barPalette.setColor(QPalette::Window, toQColor(clBtnFace));
+    barPalette.setColor(QPalette::Button, toQColor(clBtnFace));
+    bar->setPalette(barPalette);
+
+    auto addItem = [](QMenu *menu, const char *name, const QString &caption) {
+        QAction *item = menu->addAction(caption);
+        item->setObjectName(QString::fromLatin1(name));
+        return item;
+    };
+
+    QMenu *scriptMenu = bar->addMenu(QStringLiteral("Сценарий и программирование"));
+    scriptMenu->setObjectName(QStringLiteral("N1"));
+    scriptMenu->setAccessibleName(scriptMenu->title());
+    addItem(scriptMenu, "N2", QString::fromUtf8(credits::kAuthor));
+    QAction *mail = addItem(scriptMenu, "mailMenuItem", QString::fromUtf8(credits::kAuthorMail));
+    connect(mail, &QAction::triggered, this, &TForm1::mailMenuItemClick);
+
+    // Read downwards, this menu is one sentence: the invitation, the authors and where to sign up.
+    QMenu *courseMenu = bar->addMenu(QStringLiteral("Приглашение"));
+    courseMenu->setObjectName(QStringLiteral("N3"));
+    courseMenu->setAccessibleName(courseMenu->title());
+    addItem(courseMenu, "N4", QStringLiteral("на курсы "));
+    addItem(courseMenu, "courseTitleMenuItem",
+            QLatin1Char('"') + QString::fromUtf8(credits::kCourseTitle) + QLatin1String("\"."));
+    addItem(courseMenu, "N5", QStringLiteral("Авторы курса:"));
+    addItem(courseMenu, "N6", QString::fromUtf8(credits::kCourseAuthors));
+    addItem(courseMenu, "N7", QStringLiteral("Записаться здесь:"));
+    QAction *link =
+        addItem(courseMenu, "courseLinkMenuItem", QString::fromUtf8(credits::kCourseSignUp));
+    connect(link, &QAction::triggered, this, &TForm1::courseLinkMenuItemClick);
+}
+
+void TForm1::setExerciseWindows(QWidget *sorting, QWidget *writing)
+{
+    m_sortingWindow = sorting;
+    m_writingWindow = writing;
+}
+
+void TForm1::markVariantPassed(int slot, int helpCount)
+{
+    if (slot < 1 || slot > static_cast<int>(m_slots.size())) {
+        return;
+    }
+    // All in this one call: the screen is repainted only after it returns, so no state in
+    // between is ever shown.
+    const VariantSlot &s = m_slots[static_cast<std::size_t>(slot - 1)];
+    s.mark->show();
+    s.button->setEnabled(false);
+    s.hintLabel->show();
+    s.countLabel->show();
+    setLabelText(s.countLabel, QString::number(helpCount));
+}
+
+void TForm1::sButton1Click()
+{
+    if (m_sortingWindow) {
+        showWindow(m_sortingWindow);
+    }
+}
+
+void TForm1::sButton5Click()
+{
+    if (m_writingWindow) {
+        showWindow(m_writingWindow);
+    }
+}
+
+void TForm1::sButton8Click()
+{
+    // Only a request: the window set turns a close of the board into the end of the program.
+    close();
+}
+
+void TForm1::mailMenuItemClick()
+{
+    shellOpen(QStringLiteral("mailto:") + QString::fromUtf8(credits::kAuthorMail));
+}
+
+void TForm1::courseLinkMenuItemClick()
+{
+    shellOpen(QString::fromUtf8(credits::kCourseSignUp));
+}

@@ -1,0 +1,141 @@
+#include "Unit4.h"
+
+#include "BevelPanel.h"
+#include "DesktopLook.h"
+#include "FormFrame.h"
+#include "Pictures.h"
+#include "WindowRules.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QTextLayout>
+#include <QTextOption>
+
+#include <algorithm>
+
+namespace {
+
+constexpr TColor kFormColor = RGB(166, 210, 255);
+constexpr TColor kSingleNCardColor = RGB(224, 235, 254);
+constexpr TColor kDoubleNnCardColor = RGB(255, 234, 223);
+constexpr TColor kRed = RGB(255, 0, 0);
+constexpr TColor kBlue = RGB(0, 0, 255);
+constexpr TColor kMaroon = RGB(128, 0, 0);
+
+// Every text line of the card is 16 pixels high, the cell of the card's 13-pixel font; the
+// labels stand 16 pixels apart and grow by whole lines of that height.
+constexpr int kLineHeight = 16;
+
+// How many lines a text takes when it wraps at word boundaries within `wrapWidth` (one line
+// when it does not wrap). Blanks at a break take no room, as when the label draws the text.
+int lineCount(const QFont &font, const QString &text, int wrapWidth)
+{
+    if (wrapWidth <= 0) {
+        return 1;
+    }
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    int lines = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(wrapWidth);
+        ++lines;
+    }
+    layout.endLayout();
+    return std::max(lines, 1);
+}
+
+// One of the two cards: a panel with a raised outer and a lowered inner bevel, 2 pixels each.
+BevelPanel *makeCard(QWidget *form, const QString &name, const QRect &geometry, TColor color)
+{
+    auto *card = new BevelPanel(form);
+    card->setObjectName(name);
+    card->setGeometry(geometry);
+    card->setColor(color);
+    card->setBevelOuter(BevelPanel::Bevel::Raised);
+    card->setBevelInner(BevelPanel::Bevel::Lowered);
+    card->setBevelWidth(2);
+    return card;
+}
+
+// A text of a card: Verdana 13 bold, opaque in the card's colour, sized to its text; a label
+// with a wrap width keeps that width. Its height is whole lines of 16 pixels.
+QLabel *addText(BevelPanel *card, const QString &name, const QString &text, QPoint at, TColor color,
+                bool underline = false, int wrapWidth = 0)
+{
+    const QFont font = desktopFont(QStringLiteral("Verdana"), 13, true, underline);
+    QLabel *label = makeLabel(card, name, text, at.x(), at.y(), font, toQColor(color),
+                              toQColor(card->color()), wrapWidth);
+    label->resize(label->width(), lineCount(font, text, wrapWidth) * kLineHeight);
+    return label;
+}
+
+// A picture of a card, drawn unscaled from the top-left corner of its box and cut off at the
+// box's edges. A plain label: it takes no focus and accepts no drops.
+QLabel *addPicture(BevelPanel *card, const QString &name, const QString &file, const QRect &box,
+                   const QString &shows)
+{
+    auto *picture = new QLabel(card);
+    picture->setObjectName(name);
+    picture->setAccessibleName(shows);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setScaledContents(false);
+    picture->setContentsMargins(0, 0, 0, 0);
+    picture->setPixmap(QPixmap::fromImage(loadPicture(file)));
+    picture->setGeometry(box);
+    return picture;
+}
+
+} // namespace
+
+TForm4::TForm4(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setupFormFrame(this, QStringLiteral("Помощь"), QSize(414, 343), toQColor(kFormColor),
+                   TitleBar::CaptionOnly);
+    // Its first showing puts it where it was designed, not centred on the screen.
+    setFirstPlacement(this, FirstPlacement::DesignedPlace, QPoint(549, 119));
+
+    buildSingleNCard();
+    buildDoubleNnCard();
+}
+
+void TForm4::buildSingleNCard()
+{
+    BevelPanel *card =
+        makeCard(this, QStringLiteral("Panel1"), QRect(10, 8, 385, 140), kSingleNCardColor);
+    addPicture(card, QStringLiteral("Image1"), QStringLiteral(":/assets/PictureN.bmp"),
+               QRect(25, 26, 102, 88), QStringLiteral("Буква Н"));
+    addText(card, QStringLiteral("Label1"), QStringLiteral("Если:"), {139, 13}, clWindowText);
+    addText(card, QStringLiteral("Label3"), QStringLiteral("1. нет суффикса;"), {139, 29},
+            clWindowText);
+    // The blank before the first comma is part of the text.
+    addText(card, QStringLiteral("Label2"), QStringLiteral("2. суффиксы -ин- , -ан-, -ян-;"),
+            {139, 45}, clWindowText);
+    addText(card, QStringLiteral("Label10"), QStringLiteral("исключение:"), {157, 61}, kRed, true);
+    // Narrow enough that each exception stands on a line of its own.
+    addText(card, QStringLiteral("Label4"), QStringLiteral("стеклянный, деревянный, оловянный."),
+            {205, 80}, kBlue, false, 101);
+}
+
+void TForm4::buildDoubleNnCard()
+{
+    BevelPanel *card =
+        makeCard(this, QStringLiteral("Panel2"), QRect(10, 160, 385, 140), kDoubleNnCardColor);
+    // The НН picture is one pixel wider than its box; its last column is cut off.
+    addPicture(card, QStringLiteral("Image2"), QStringLiteral(":/assets/PictureNN.bmp"),
+               QRect(25, 26, 102, 87), QStringLiteral("Буквы НН"));
+    addText(card, QStringLiteral("Label5"), QStringLiteral("Если:"), {139, 20}, clWindowText);
+    // The run of blanks lets the wrap break the rule after "Н": the first line ends there and
+    // the suffix stands alone on the second.
+    addText(card, QStringLiteral("Label6"),
+            QStringLiteral("1. основа заканчивается на Н") + QString(32, QLatin1Char(' ')) +
+                QStringLiteral("и суффикс -Н-;"),
+            {139, 36}, clWindowText, false, 234);
+    addText(card, QStringLiteral("Label7"), QStringLiteral("2. суффиксы -енн- , -онн-;"), {139, 71},
+            clWindowText);
+    addText(card, QStringLiteral("Label8"), QStringLiteral("исключение:"), {157, 87}, kRed, true);
+    addText(card, QStringLiteral("Label9"), QStringLiteral("ветреный."), {205, 103}, kMaroon);
+}

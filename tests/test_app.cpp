@@ -1,0 +1,142 @@
+// The window set: creation order, what is shown at start, the close rules and the show rule.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "WindowRules.h"
+#include "WindowSet.h"
+
+#include "TsButton.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+QPoint centredFor(const QWidget *w)
+{
+    const QRect screen = w->screen()->geometry();
+    const QSize frame = w->size() + QSize(8, 34);
+    return QPoint(screen.left() + (screen.width() - frame.width()) / 2,
+                  screen.top() + (screen.height() - frame.height()) / 2);
+}
+
+TsButton *button(QWidget *window, const char *name)
+{
+    return window->findChild<TsButton *>(QString::fromLatin1(name));
+}
+} // namespace
+
+TEST(WindowSet, CreatesTheFourWindowsInOrderAllHidden)
+{
+    QStringList order;
+    WindowSet set([&](QWidget *w) {
+        order << w->objectName();
+        EXPECT_FALSE(w->isVisible());
+    });
+    EXPECT_EQ(order, (QStringList{"Form1", "Form2", "Form3", "Form4"}));
+    ASSERT_TRUE(Form1 && Form2 && Form3 && Form4);
+    for (QWidget *w : std::initializer_list<QWidget *>{Form1, Form2, Form3, Form4}) {
+        EXPECT_FALSE(w->isVisible());
+        EXPECT_TRUE(w->isWindow());
+    }
+    EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
+    EXPECT_EQ(Form2->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
+    EXPECT_EQ(Form3->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
+    EXPECT_EQ(Form4->windowTitle(), QStringLiteral("Помощь"));
+    // The exercise windows' frames: sizes less the frame, the 3-D light colour.
+    EXPECT_EQ(Form2->size(), QSize(397, 487));
+    EXPECT_EQ(Form3->size(), QSize(TForm3::kNarrowWidth - 8, 545)) << "the writing window opens narrow";
+    EXPECT_EQ(Form2->palette().color(QPalette::Window), QColor(227, 227, 227));
+    EXPECT_EQ(Form3->palette().color(QPalette::Window), QColor(227, 227, 227));
+    EXPECT_FALSE(Form2->windowIcon().isNull());
+}
+
+TEST(WindowSet, StartShowsOnlyTheBoardCentredWithTheFirstVariantFocused)
+{
+    WindowSet set;
+    set.start();
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_EQ(Form1->pos(), centredFor(Form1));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("sButton1"));
+}
+
+TEST(WindowSet, ClosingAnotherWindowOnlyHidesItAndKeepsIt)
+{
+    WindowSet set;
+    set.start();
+    QPointer<QWidget> sorting = Form2;
+    QTest::mouseClick(button(Form1, "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(Form2->isVisible());
+    EXPECT_EQ(Form2->pos(), centredFor(Form2));
+    Form2->move(30, 40);
+    EXPECT_TRUE(Form2->close());
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_TRUE(sorting) << "closed windows are never destroyed";
+    EXPECT_TRUE(Form1->isVisible());
+    // Opened again, it comes back where it was left.
+    QTest::mouseClick(button(Form1, "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_EQ(Form2->pos(), QPoint(30, 40));
+
+    showWindow(Form4);
+    Form4->close();
+    EXPECT_FALSE(Form4->isVisible());
+    showWindow(Form4);
+    EXPECT_TRUE(Form4->isVisible());
+}
+
+TEST(WindowSet, ShowingAVisibleWindowChangesNothing)
+{
+    WindowSet set;
+    set.start();
+    QTest::mouseClick(button(Form1, "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
+    showWindow(Form4);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    // "Вариант 1-1" again: the writing window is visible already and stays behind.
+    QTest::mouseClick(button(Form1, "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), Form4) << "the writing window was not raised";
+    EXPECT_TRUE(Form3->isVisible());
+}
+
+TEST(WindowSet, ClosingTheBoardEndsTheProgramWhateverIsOpen)
+{
+    WindowSet set;
+    set.start();
+    QTimer::singleShot(0, [] {
+        showWindow(Form2);
+        showWindow(Form3);
+        showWindow(Form4);
+        Form1->close();
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(WindowSet, CloseButtonEndsTheProgram)
+{
+    WindowSet set;
+    set.start();
+    QTimer::singleShot(0, [] {
+        QTest::mouseClick(button(Form1, "sButton8"), Qt::LeftButton, {}, QPoint(30, 10));
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}

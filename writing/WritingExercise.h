@@ -1,0 +1,125 @@
+#pragma once
+
+#include "WritingEffects.h"
+#include "WritingView.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <span>
+#include <string>
+#include <string_view>
+
+// One word of the writing exercise: how the word list shows it and what the pupil must type.
+struct WritingWord
+{
+    std::string_view caption;  // the adjective with "_" where its н or нн belongs
+    std::string_view expected; // the exact text the check compares the typed text with
+};
+
+// The twenty words in display order, word k at index k - 1 (UTF-8). The expected words alone
+// decide what is right.
+// clang-format off
+inline constexpr std::array<WritingWord, WritingView::kWordCount> kWritingWords{{
+    {"ледя_ой", "ледяной"},
+    {"лу_ый", "лунный"},
+    {"орли_ый", "орлиный"},
+    {"ветре_ый", "ветреный"},
+    {"авиацио_ый", "авиационный"},
+    {"пусты_ый", "пустынный"},
+    {"глиня_ый", "глиняный"},
+    {"кожа_ый", "кожаный"},
+    {"журавли_ый", "журавлиный"},
+    {"со_ый", "сонный"},
+    {"стари_ый", "старинный"},
+    {"травя_ой", "травяной"},
+    {"соломе_ый", "соломенный"},
+    {"тума_ый", "туманный"},
+    {"серебря_ый", "серебряный"},
+    {"экскурсио_ый", "экскурсионный"},
+    {"безветре_ый", "безветренный"},
+    {"дли_ый", "длинный"},
+    {"песча_ый", "песчаный"},
+    {"деревя_ый", "деревянный"},
+}};
+// clang-format on
+
+// The writing exercise, "Вариант 1-1", without widgets: the pupil clicks each gapped word, types
+// it out in an edit box, and after twenty clicks checks all twenty at once. A failed check can be
+// retried; from the first retry on, help is offered and every request for it is counted; leaving
+// a passed exercise reports the help count to the variant board.
+//
+// It keeps three counters and the view; the typed texts stay in the window's edit boxes, and it
+// never changes them. Nothing is ever reset. Counters stop at the largest 32-bit value instead of
+// overflowing.
+//
+// The window calls a button's operation only while that button is shown; a call at any other
+// time is ignored (no change, no effect), so a stray call can neither count a press that was not
+// offered nor report a variant that was not passed.
+class WritingExercise
+{
+public:
+    static constexpr int kWordCount = WritingView::kWordCount;
+    // Outer widths once every word has been clicked: the right-hand area comes into view. The
+    // window is narrower when the twentieth click falls on the last word.
+    static constexpr int kWideWidth = 606;
+    static constexpr int kWideWidthAfterLastWord = 560;
+    // The variant board's slot of this exercise.
+    static constexpr int kVariantSlot = 5;
+
+    explicit WritingExercise(WritingEffects &effects);
+    WritingExercise(const WritingExercise &) = delete;
+    WritingExercise &operator=(const WritingExercise &) = delete;
+
+    // A click on word (1 to 20): shows and focuses its edit box and counts the click; the
+    // twentieth click widens and centres the window and offers the check. Any other word number
+    // is ignored.
+    void revealWord(int word);
+
+    // "Проверить", with the texts of Edit1 to Edit20 in word order (an edit box never shown gives
+    // an empty text). Hides the help window, compares every text exactly with its expected word
+    // and shows the result. True if all twenty are equal. Any number of texts other than twenty
+    // fails the check. Ignored (false) while "Проверить" is not shown.
+    bool checkAnswers(std::span<const std::string> texts);
+
+    // "Буду искать": counts the retry, offers the check again and offers help. Ignored while
+    // "Буду искать" is not shown.
+    void retry();
+
+    // "Помогите!": counts the request, shows the help window and withdraws the offer. Ignored
+    // while the help offer is not shown.
+    void requestHelp();
+
+    // "Дальше": closes the window and reports the pass with the help count to the board. Ignored
+    // while "Дальше" is not shown.
+    void finish();
+
+    const WritingView &view() const { return m_view; }
+    // Clicks on words since start-up, repeated clicks on the same word included.
+    std::int32_t revealCount() const { return m_revealCount; }
+    // Presses of "Буду искать" since start-up.
+    std::int32_t retryCount() const { return m_retryCount; }
+    // Presses of "Помогите!" since start-up: the count the board shows for this variant.
+    std::int32_t helpCount() const { return m_helpCount; }
+
+private:
+    // Whether a button of the check panel can be pressed: its own flag and the panel's are set.
+    bool shownInCheckPanel(bool buttonVisible) const;
+
+    WritingEffects &m_effects;
+    WritingView m_view;
+    std::int32_t m_revealCount = 0;
+    std::int32_t m_retryCount = 0;
+    std::int32_t m_helpCount = 0;
+};
+
+// Whether every typed text equals the expected word of its word exactly: byte for byte in UTF-8,
+// which for valid texts means the same characters in the same number, case significant and
+// nothing trimmed. Stops at the first text that differs. False unless there are exactly twenty.
+bool writingAnswersMatch(std::span<const std::string> texts);
+
+// n + 1, or n itself once it is the largest 32-bit value: a counter that never overflows.
+constexpr std::int32_t countedUp(std::int32_t n)
+{
+    return n < std::numeric_limits<std::int32_t>::max() ? n + 1 : n;
+}
