@@ -38,6 +38,8 @@ WindowSet::WindowSet(std::function<void(QWidget *)> created)
 
     // Only now, with all four made, do the windows learn of one another.
     Form1->setExerciseWindows(Form2, Form3);
+    Form2->setPeers(Form1, Form4);
+    Form3->setPeers(Form1, Form4);
     Form1->installEventFilter(this);
 }
 

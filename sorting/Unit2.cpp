@@ -1,6 +1,7 @@
 #include "Unit2.h"
 
 #include "DesktopLook.h"
+#include "Unit1.h"
 #include "FormFrame.h"
 #include "WindowRules.h"
 
@@ -18,4 +19,10 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent)
 void TForm2::FormCreate()
 {
     // The exercise's opening layout is set here once the exercise is built into the window.
+}
+
+void TForm2::setPeers(TForm1 *board, QWidget *help)
+{
+    m_board = board;
+    m_help = help;
 }

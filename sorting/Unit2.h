@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+
+class TForm1;
 
 // The window of the sorting exercise, "Вариант 1": created hidden at start-up, shown by the
 // board, hidden (never destroyed) when closed.
@@ -10,6 +13,13 @@ class TForm2 : public QWidget
 public:
     explicit TForm2(QWidget *parent = nullptr);
 
+    // The board (marked when the pupil leaves a passed exercise) and the shared help window. The
+    // window set hands them over once all four windows exist.
+    void setPeers(TForm1 *board, QWidget *help);
+
 private:
     void FormCreate();
+
+    QPointer<TForm1> m_board;
+    QPointer<QWidget> m_help;
 };

@@ -1,6 +1,7 @@
 #include "Unit3.h"
 
 #include "DesktopLook.h"
+#include "Unit1.h"
 #include "FormFrame.h"
 #include "WindowRules.h"
 
@@ -18,4 +19,10 @@ void TForm3::FormCreate()
 {
     // The window opens narrow: the word list only, until the pupil has revealed every word.
     resize(clientSizeFor(QSize(kNarrowWidth, 579)));
+}
+
+void TForm3::setPeers(TForm1 *board, QWidget *help)
+{
+    m_board = board;
+    m_help = help;
 }
