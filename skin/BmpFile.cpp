@@ -1,5 +1,7 @@
 #include "BmpFile.h"
 
+#include "LittleEndian.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -15,30 +17,6 @@ constexpr std::uint32_t kUncompressed = 0;      // BI_RGB
 
 // The largest width whose row of three bytes per pixel still fits BgrImage's int stride.
 constexpr std::int64_t kMaxWidth = (INT_MAX - 3) / 3;
-
-std::uint16_t u16(const std::uint8_t *p)
-{
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
-std::uint32_t u32(const std::uint8_t *p)
-{
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-void put16(std::uint8_t *p, std::uint32_t v)
-{
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void put32(std::uint8_t *p, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i) {
-        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-    }
-}
 
 std::int64_t rowBytes(std::int64_t width)
 {
@@ -69,7 +47,7 @@ BgrImage ReadBmp(std::span<const std::uint8_t> bytes, const std::string &name)
     if (size < kFileHeaderSize + 4) {
         fail(name, "truncated BMP file (" + std::to_string(size) + " bytes, header incomplete)");
     }
-    const std::uint32_t infoSize = u32(d + kFileHeaderSize);
+    const std::uint32_t infoSize = getLe32(d + kFileHeaderSize);
     if (infoSize < kInfoHeaderSize) {
         fail(name, "unsupported BMP header of " + std::to_string(infoSize) +
                        " bytes (only BITMAPINFOHEADER and later are read)");
@@ -79,12 +57,12 @@ BgrImage ReadBmp(std::span<const std::uint8_t> bytes, const std::string &name)
     }
 
     const std::uint8_t *info = d + kFileHeaderSize;
-    const std::uint32_t pixelOffset = u32(d + 10);
-    const auto width = static_cast<std::int32_t>(u32(info + 4));
-    const auto height = static_cast<std::int32_t>(u32(info + 8)); // < 0: top-down
-    const std::uint16_t planes = u16(info + 12);
-    const std::uint16_t bitsPerPixel = u16(info + 14);
-    const std::uint32_t compression = u32(info + 16);
+    const std::uint32_t pixelOffset = getLe32(d + 10);
+    const auto width = static_cast<std::int32_t>(getLe32(info + 4));
+    const auto height = static_cast<std::int32_t>(getLe32(info + 8)); // < 0: top-down
+    const std::uint16_t planes = getLe16(info + 12);
+    const std::uint16_t bitsPerPixel = getLe16(info + 14);
+    const std::uint32_t compression = getLe32(info + 16);
 
     if (bitsPerPixel != 24) {
         fail(name, "unsupported BMP with " + std::to_string(bitsPerPixel) +
@@ -156,19 +134,19 @@ std::vector<std::uint8_t> WriteBmp(const BgrImage &image)
     std::uint8_t *d = out.data();
     d[0] = 'B';
     d[1] = 'M';
-    put32(d + 2, static_cast<std::uint32_t>(out.size()));
-    put32(d + 10, static_cast<std::uint32_t>(headers));
+    putLe32(d + 2, static_cast<std::uint32_t>(out.size()));
+    putLe32(d + 10, static_cast<std::uint32_t>(headers));
 
     std::uint8_t *info = d + kFileHeaderSize;
-    put32(info, kInfoHeaderSize);
-    put32(info + 4, static_cast<std::uint32_t>(image.width()));
-    put32(info + 8, static_cast<std::uint32_t>(image.height()));
-    put16(info + 12, 1);
-    put16(info + 14, 24);
-    put32(info + 16, kUncompressed);
-    put32(info + 20, static_cast<std::uint32_t>(pixelBytes));
-    put32(info + 24, kPixelsPerMetre);
-    put32(info + 28, kPixelsPerMetre);
+    putLe32(info, kInfoHeaderSize);
+    putLe32(info + 4, static_cast<std::uint32_t>(image.width()));
+    putLe32(info + 8, static_cast<std::uint32_t>(image.height()));
+    putLe16(info + 12, 1);
+    putLe16(info + 14, 24);
+    putLe32(info + 16, kUncompressed);
+    putLe32(info + 20, static_cast<std::uint32_t>(pixelBytes));
+    putLe32(info + 24, kPixelsPerMetre);
+    putLe32(info + 28, kPixelsPerMetre);
     // Colours used and important colours stay 0: no palette.
 
     // Only the pixel bytes are copied, so whatever lies in the image's own row padding never

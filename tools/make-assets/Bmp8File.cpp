@@ -1,5 +1,7 @@
 #include "Bmp8File.h"
 
+#include "LittleEndian.h"
+
 #include <cstring>
 #include <stdexcept>
 
@@ -9,19 +11,6 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40; // BITMAPINFOHEADER
 constexpr std::size_t kPaletteEntries = 256;
 constexpr std::uint32_t kPixelsPerMetre = 3780; // 96 dpi
-
-void put16(std::uint8_t *p, std::uint32_t v)
-{
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void put32(std::uint8_t *p, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i) {
-        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-    }
-}
 
 } // namespace
 
@@ -43,21 +32,21 @@ std::vector<std::uint8_t> WriteBmp8(const IndexedImage &image)
     std::uint8_t *d = out.data();
     d[0] = 'B';
     d[1] = 'M';
-    put32(d + 2, static_cast<std::uint32_t>(out.size()));
-    put32(d + 10, static_cast<std::uint32_t>(offset));
+    putLe32(d + 2, static_cast<std::uint32_t>(out.size()));
+    putLe32(d + 10, static_cast<std::uint32_t>(offset));
 
     std::uint8_t *info = d + kFileHeaderSize;
-    put32(info, kInfoHeaderSize);
-    put32(info + 4, static_cast<std::uint32_t>(image.width));
-    put32(info + 8, static_cast<std::uint32_t>(image.height));
-    put16(info + 12, 1); // colour planes
-    put16(info + 14, 8); // bits per pixel
-    put32(info + 16, 0); // BI_RGB: uncompressed
-    put32(info + 20, static_cast<std::uint32_t>(pixelBytes));
-    put32(info + 24, kPixelsPerMetre);
-    put32(info + 28, kPixelsPerMetre);
-    put32(info + 32, kPaletteEntries); // colours in the table
-    put32(info + 36, 0);               // all of them important
+    putLe32(info, kInfoHeaderSize);
+    putLe32(info + 4, static_cast<std::uint32_t>(image.width));
+    putLe32(info + 8, static_cast<std::uint32_t>(image.height));
+    putLe16(info + 12, 1); // colour planes
+    putLe16(info + 14, 8); // bits per pixel
+    putLe32(info + 16, 0); // BI_RGB: uncompressed
+    putLe32(info + 20, static_cast<std::uint32_t>(pixelBytes));
+    putLe32(info + 24, kPixelsPerMetre);
+    putLe32(info + 28, kPixelsPerMetre);
+    putLe32(info + 32, kPaletteEntries); // colours in the table
+    putLe32(info + 36, 0);               // all of them important
 
     // Palette entries are blue, green, red and a zero byte.
     std::uint8_t *palette = info + kInfoHeaderSize;
