@@ -1,0 +1,285 @@
+#!/usr/bin/env bash
+# End to end, in a real X server with real mouse input: open "Вариант 1" from the board, drag
+# words with real presses, moves and releases, fail a check, start again, ask for help, place all
+# twenty words, pass, leave with "Дальше", and read the board's mark, its disabled button and the
+# help count from a screenshot. A screenshot of the sorting window in each state is kept.
+# Usage: e2e_sorting.sh <program> <folder for the screenshots>
+set -euo pipefail
+program=${1:?program}
+shots=${2:?folder for the screenshots}
+
+if [ -z "${E2E_INNER:-}" ]; then
+  # Wide enough that the board, the sorting window and the help window fit side by side once the
+  # help window is moved aside.
+  # A random first display number keeps tests that run side by side off each other's servers.
+  exec env -u QT_QPA_PLATFORM E2E_INNER=1 xvfb-run -a -n $((100 + RANDOM % 800)) \
+    -s "-screen 0 1600x900x24" "$0" "$@"
+fi
+
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+"$program" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+fail() {
+  echo "e2e_sorting: $*" >&2
+  exit 1
+}
+
+# The visible window with this exact name and client width, if any.
+find_window() {
+  local name=$1 width=$2 id
+  for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null || true); do
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null || echo WIDTH=0)"
+    if [ "$WIDTH" -eq "$width" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+wait_window() {
+  local id
+  for _ in $(seq 1 100); do
+    if id=$(find_window "$1" "$2"); then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Client origin of a window on the screen.
+origin() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "$X $Y"
+}
+
+click() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.15
+  xdotool mousedown 1
+  sleep 0.05
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+# Drags from one point to another with a real press, two moves and a release.
+drag() {
+  local x0=$1 y0=$2 x1=$3 y1=$4
+  xdotool mousemove "$x0" "$y0"
+  sleep 0.1
+  xdotool mousedown 1
+  sleep 0.1
+  xdotool mousemove $(((x0 + x1) / 2)) $(((y0 + y1) / 2))
+  sleep 0.05
+  xdotool mousemove "$x1" "$y1"
+  sleep 0.1
+  xdotool mouseup 1
+  sleep 0.2
+}
+
+shoot() {
+  sleep 0.3
+  import -window root "$shots/screen.png"
+}
+
+# The colour of one pixel of the last screenshot, as RRGGBB.
+pixel() {
+  convert "$shots/screen.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 |
+    grep -o '#[0-9A-Fa-f]\{6\}' | tr -d '#' | tr 'a-f' 'A-F'
+}
+
+expect_pixel() {
+  local got
+  got=$(pixel "$1" "$2")
+  [ "$got" = "$3" ] || fail "$4: pixel at $1,$2 is $got, expected $3"
+}
+
+# Whether a region (w h x y) of the last screenshot holds this colour.
+has_colour() {
+  convert "$shots/screen.png" -crop "$1x$2+$3+$4" -depth 8 -format %c histogram:info:- |
+    grep -i "#$5" >/dev/null
+}
+
+# Whether a region (w h x y) holds dark ink (a word's letters).
+has_ink() {
+  local min
+  min=$(convert "$shots/screen.png" -crop "$1x$2+$3+$4" -colorspace gray -depth 8 -format '%[min]' info:)
+  [ "${min%.*}" -lt 80 ]
+}
+
+# Saves the sorting window from the last screenshot.
+keep() {
+  convert "$shots/screen.png" -crop "397x487+$SX+$SY" +repage "$shots/$1.png"
+}
+
+# --- The board, and "Вариант 1" ---------------------------------------------------------------
+board=$(wait_window "Н и НН в прилагательных" 439) || fail "the board did not appear"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$board")"
+BX=$X
+BY=$((Y + HEIGHT - 351)) # the board's client area below its menu bar
+shoot
+cp "$shots/screen.png" "$shots/board-before.png"
+has_ink 60 14 $((BX + 19 + 54 + 25)) $((BY + 16 + 24 + 6)) || fail "Вариант 1 is not enabled at start"
+click $((BX + 19 + 54 + 55)) $((BY + 16 + 24 + 12))
+
+sorting=$(wait_window "Н и НН в прилагательных" 397) || fail "the sorting window did not open"
+read -r SX SY < <(origin "$sorting")
+
+# Places in the sorting window's client area.
+word_x=$((SX + 24 + 34 + 15))
+word_y() { echo $((SY + 16 + 16 + 21 * ($1 - 1) + 8)); }
+pic_x=$((SX + 208 + 29 + 51))
+nn_y() { echo $((SY + $1 + 24 + 43)); }  # the НН picture with the target panel at top $1
+n_y() { echo $((SY + $1 + 120 + 44)); }  # the Н picture
+button_x=$((SX + 208 + 31 + 50))
+check_y=$((SY + 387 + 26 + 12))
+retry_y=$((SY + 387 + 18 + 12))
+next_y=$((SY + 387 + 38 + 12))
+help_y=$((SY + 325 + 16 + 12))
+codes=(n nn n n nn nn n n n nn nn n nn nn n nn nn nn n nn)
+
+drag_word() { # word number, picture (n or nn), target panel top
+  local y
+  if [ "$2" = n ]; then y=$(n_y "$3"); else y=$(nn_y "$3"); fi
+  drag "$word_x" "$(word_y "$1")" "$pic_x" "$y"
+}
+
+shoot
+keep 1-placing
+expect_pixel $((SX + 208 + 10)) $((SY + 127 + 10)) FFDDFF "the target panel at 127"
+has_colour 150 60 $((SX + 208)) $((SY + 387)) 'FFFF00' && fail "the praise is shown at start"
+
+# --- Placing: a right drop and a wrong one, then a failing check -------------------------------
+drag_word 2 nn 127 # лу_ый: нн, right
+drag_word 1 nn 127 # ледя_ой: н, wrong
+# The grab holds outside the window: орли_ый (н) goes out to the corner of the screen and back
+# onto its picture; ветре_ый (н) is released out there.
+xdotool mousemove "$word_x" "$(word_y 3)" && sleep 0.1 && xdotool mousedown 1 && sleep 0.1
+xdotool mousemove 10 10 && sleep 0.1 && xdotool mousemove "$pic_x" "$(n_y 127)" && sleep 0.1
+xdotool mouseup 1 && sleep 0.2
+drag "$word_x" "$(word_y 4)" 10 10
+shoot
+keep 2-placing-dropped
+has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 2) - 7)) && fail "лу_ый stayed after its right drop"
+has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 1) - 7)) || fail "ледя_ой vanished after a wrong drop"
+has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 3) - 7)) && fail "орли_ый stayed after a drag outside and back"
+has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 4) - 7)) || fail "ветре_ый vanished when released outside"
+
+click "$button_x" "$check_y"
+shoot
+keep 3-failed
+expect_pixel "$pic_x" "$(nn_y 127)" E3E3E3 "the target panel hidden after a failed check"
+has_colour 60 16 $((SX + 208 + 41)) $((SY + 387 + 48)) '00FFFF' || fail "no Ошибок: after the check"
+has_colour 20 16 $((SX + 208 + 108)) $((SY + 387 + 48)) 'FFFF00' || fail "no error count"
+
+# --- Help offered, then help ------------------------------------------------------------------
+click "$button_x" "$retry_y"
+shoot
+keep 4-help-offered
+has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 2) - 7)) || fail "Заново did not bring лу_ый back"
+expect_pixel $((SX + 208 + 10)) $((SY + 87 + 10)) FFDDFF "the target panel at 87"
+expect_pixel $((SX + 208 + 10)) $((SY + 325 + 45)) A6D2FF "the help panel"
+expect_pixel $((SX + 208 + 5)) $((SY + 16 + 5)) A6D2FF "the advice panel"
+
+click "$button_x" "$help_y"
+helpwin=$(wait_window "Помощь" 406) || fail "Помогите! did not show the help window"
+shoot
+cp "$shots/screen.png" "$shots/5-screen-with-help.png"
+
+# The help window stands at its designed place, over the top of the word list and over this
+# window's НН picture: a word dropped there lands on the help window, which takes none.
+# "стари_ый" (нн) lies below the help window.
+read -r HX HY < <(origin "$helpwin")
+[ "$HX" -eq 549 ] && [ "$HY" -eq 119 ] || fail "the help window is at $HX,$HY, not at 549,119"
+[ "$(nn_y 127)" -lt $((HY + 309)) ] && [ "$pic_x" -ge "$HX" ] ||
+  fail "the help window was expected over the НН picture"
+[ "$(word_y 11)" -gt $((HY + 309)) ] || fail "стари_ый was expected below the help window"
+drag_word 11 nn 127
+shoot
+has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 11) - 7)) ||
+  fail "a word dropped on the help window vanished"
+
+# The pupil moves the help window aside.
+xdotool windowmove "$helpwin" 0 0
+sleep 0.3
+shoot
+keep 5-placing-after-help
+expect_pixel $((SX + 208 + 10)) $((SY + 127 + 10)) FFDDFF "the target panel back at 127"
+expect_pixel $((SX + 208 + 10)) $((SY + 100)) E3E3E3 "nothing above the target panel at 127"
+expect_pixel $((SX + 208 + 7)) $((SY + 16 + 30)) FFFF9A "the left edge of the instruction's strip"
+
+# --- All twenty onto their pictures, and a pass ------------------------------------------------
+for k in $(seq 1 20); do
+  drag_word "$k" "${codes[$((k - 1))]}" 127
+done
+shoot
+keep 6-all-placed
+for k in 1 10 20; do
+  has_ink 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) && fail "word $k is still in the list"
+done
+
+click "$button_x" "$check_y"
+shoot
+keep 7-passed
+find_window "Помощь" 406 >/dev/null && fail "the check did not hide the help window"
+has_colour 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) 'FFFF00' || fail "no Ура-а-а !"
+has_colour 60 16 $((SX + 208 + 41)) $((SY + 387 + 48)) '00FFFF' && fail "Ошибок: after a pass"
+
+# --- "Дальше", and the board --------------------------------------------------------------------
+click "$button_x" "$next_y"
+sleep 0.3
+# (A closed window gives up its native window; it is made again when the window is next shown.)
+find_window "Н и НН в прилагательных" 397 >/dev/null && fail "Дальше did not hide the sorting window"
+shoot
+cp "$shots/screen.png" "$shots/board-after.png"
+convert "$shots/screen.png" -crop "439x351+$BX+$BY" +repage "$shots/8-board.png"
+
+# The completion mark: red ink in its 35 x 35 box beside "Вариант 1".
+mark=$(convert "$shots/screen.png" -crop "35x35+$((BX + 19 + 17))+$((BY + 16 + 21))" \
+  -fx 'r > 0.7 && g < 0.4 && b < 0.4 ? 1 : 0' -format '%[fx:mean*w*h]' info:)
+[ "${mark%.*}" -ge 20 ] || fail "no completion mark beside Вариант 1 ($mark red pixels)"
+# The button disabled: its caption is no longer black.
+has_ink 60 14 $((BX + 19 + 54 + 25)) $((BY + 16 + 24 + 6)) && fail "Вариант 1 still enabled"
+has_ink 80 14 $((BX + 19 + 60)) $((BY + 16 + 54)) || fail "no Подсказок:"
+
+# The help count, read off its red digit.
+read_one='
+  # Reads a binary picture (txt: of white ink on black) and says whether it shows the digit 1: a
+  # single upright stem through the middle of its height, with a foot wider than the stem.
+  NR > 1 && $0 ~ /#FFFFFF/ {
+    x = $1; y = $2; ink[y] = ink[y] " " x
+    if (top == "" || y < top) top = y
+    if (y > bottom) bottom = y
+  }
+  END {
+    if (top == "") { print "no ink"; exit }
+    h = bottom - top + 1; lo = ""; hi = ""; widest = 0
+    for (y = top + int(h * 0.3); y <= bottom - int(h * 0.25); y++) {
+      n = split(ink[y], m, " "); runs = 0; prev = -2
+      for (i = 1; i <= n; i++) { if (m[i] != prev + 1) runs++; prev = m[i] }
+      if (runs != 1) { print "not 1 (" runs " strokes in row " y - top ")"; exit }
+      if (lo == "" || m[1] < lo) lo = m[1]
+      if (hi == "" || m[1] > hi) hi = m[1]
+      if (n > widest) widest = n
+    }
+    foot = split(ink[bottom], f, " ")
+    if (hi - lo > 1 || widest > 5 || foot <= widest) {
+      print "not 1 (stem drifts " hi - lo ", " widest " wide, foot " foot ")"; exit
+    }
+    print "1"
+  }
+'
+digit=$(convert "$shots/screen.png" -crop "24x26+$((BX + 19 + 150))+$((BY + 16 + 48))" +repage \
+  -fx 'r > 0.7 && g < 0.4 && b < 0.4 ? 1 : 0' -depth 8 txt:- | awk -F'[,: ]+' "$read_one")
+[ -n "$digit" ] || fail "no help count beside Подсказок:"
+[ "$digit" = 1 ] || fail "the help count does not read 1: $digit"
+
+echo "e2e_sorting: passed; screenshots in $shots"
+kill "$pid" 2>/dev/null || true
+trap - EXIT

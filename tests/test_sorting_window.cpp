@@ -1,0 +1,492 @@
+// The sorting window as the pupil sees it: every control at its place in its look, the pictures
+// as drawn, the keyboard order, what is shown in every state after real drags and presses, and
+// what "Дальше" and the close box do to the window, the board and the help window.
+#include "test_sorting_window_fixture.h"
+
+#include "Pictures.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QTextLayout>
+
+#include <cstdlib>
+
+using namespace sorting_test;
+
+namespace {
+
+const QColor kWordListYellow(255, 255, 202);
+const QColor kCheckViolet(64, 0, 128);
+const QColor kTargetPink(255, 221, 255);
+const QColor kHelpBlue(166, 210, 255);
+
+QImage rendering(QWidget *w)
+{
+    QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return image.devicePixelRatio() == 1.0 ? image : image.scaled(w->size());
+}
+
+bool near(QColor a, QColor b, int tolerance = 3)
+{
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// The lines a label's text takes when wrapped at its width, as the label lays them out.
+QStringList wrappedLines(const QLabel *label)
+{
+    QTextLayout layout(label->text(), label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->width());
+        lines << label->text().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+void expectFont(const QWidget *w, int pixelSize)
+{
+    const QFontInfo info(w->font());
+    EXPECT_EQ(info.family(), "DejaVu Sans") << w->objectName().toStdString();
+    EXPECT_TRUE(info.bold()) << w->objectName().toStdString();
+    EXPECT_EQ(w->font().pixelSize(), pixelSize) << w->objectName().toStdString();
+}
+
+// What is shown on the right of the word list in one state; the target panel's top is checked
+// where the panel is shown.
+struct StateRow
+{
+    const char *name;
+    bool instruction, helpOffer, target;
+    int top;
+    bool check, retry, next, errors, praise;
+};
+// clang-format off
+const StateRow kPlacing{"Placing", true, false, true, 127, true, false, false, false, false};
+const StateRow kHelpOffered{"Help offered", false, true, true, 87, true, false, false, false, false};
+const StateRow kFailed{"Failed", false, false, false, 0, false, true, false, true, false};
+const StateRow kPassedLow{"Passed", true, false, true, 127, false, false, true, false, true};
+const StateRow kPassedRaised{"Passed", true, false, true, 87, false, false, true, false, true};
+// clang-format on
+
+// Counts the Show events of the object it watches, and those that came while `window` was still
+// visible.
+class ShowWatch : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ShowWatch(QWidget *window) : m_window(window) {}
+    int shown = 0;
+    int shownWhileWindowVisible = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            ++shown;
+            shownWhileWindowVisible += m_window->isVisible();
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+class SortingWindowLook : public SortingWindowTest
+{
+protected:
+    void expectState(const StateRow &s, int words) const
+    {
+        SCOPED_TRACE(s.name);
+        EXPECT_TRUE(named("Panel3")->isVisible());
+        EXPECT_TRUE(named("Panel2")->isVisible());
+        EXPECT_EQ(named("Panel4")->isVisible(), s.instruction);
+        EXPECT_EQ(named("Panel5")->isVisible(), s.helpOffer);
+        EXPECT_EQ(named("Panel6")->isVisible(), s.helpOffer);
+        EXPECT_EQ(named("Panel1")->isVisible(), s.target);
+        if (s.target) {
+            EXPECT_EQ(named("Panel1")->geometry(), QRect(208, s.top, 162, 232));
+        }
+        EXPECT_EQ(button("sButton5")->isVisible(), s.check);
+        EXPECT_EQ(button("sButton1")->isVisible(), s.retry);
+        EXPECT_EQ(button("sButton2")->isVisible(), s.next);
+        EXPECT_EQ(named("Label1")->isVisible(), s.errors);
+        EXPECT_EQ(named("Label2")->isVisible(), s.errors);
+        EXPECT_EQ(named("Label36")->isVisible(), s.praise);
+        EXPECT_EQ(wordsShown(), words);
+        EXPECT_EQ(named("sButton3")->isVisibleTo(named("Panel5")), true)
+            << "Помогите! comes and goes with its panel";
+    }
+    QString errorCount() const { return named<QLabel>("Label2")->text(); }
+    void placeAll()
+    {
+        for (int k = 1; k <= 20; ++k) {
+            if (word(k)->isVisible()) {
+                dragRight(k);
+            }
+        }
+    }
+};
+
+TEST_F(SortingWindowLook, FrameAndPanelsAsDesigned)
+{
+    EXPECT_EQ(form->windowTitle(), "Н и НН в прилагательных");
+    const Qt::WindowFlags flags = form->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint && flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(form->size(), QSize(397, 487));
+    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(227, 227, 227));
+    EXPECT_EQ(form->font().family(), "MS Sans Serif");
+    EXPECT_EQ(form->font().pixelSize(), 11);
+
+    struct PanelRow
+    {
+        const char *name;
+        QRect geometry;
+        QColor color;
+        BevelPanel::Bevel outer, inner;
+        int width;
+    };
+    using B = BevelPanel::Bevel;
+    const PanelRow panels[] = {
+        {"Panel3", {24, 16, 172, 449}, kWordListYellow, B::Raised, B::Lowered, 3},
+        {"Panel2", {208, 387, 162, 78}, kCheckViolet, B::Raised, B::Lowered, 2},
+        {"Panel1", {208, 127, 162, 232}, kTargetPink, B::Lowered, B::Raised, 3},
+        {"Panel4", {208, 16, 162, 61}, QColor(240, 240, 240), B::Raised, B::Lowered, 3},
+        {"Panel5", {208, 325, 162, 56}, kHelpBlue, B::Lowered, B::Raised, 3},
+        {"Panel6", {208, 16, 162, 59}, kHelpBlue, B::Lowered, B::Raised, 2},
+    };
+    // Children in creation order: a later panel lies above an earlier one.
+    QStringList order;
+    for (QObject *child : form->children()) {
+        if (qobject_cast<BevelPanel *>(child)) {
+            order << child->objectName();
+        }
+    }
+    EXPECT_EQ(order, (QStringList{"Panel3", "Panel2", "Panel1", "Panel4", "Panel5", "Panel6"}));
+    for (const PanelRow &p : panels) {
+        auto *panel = named<BevelPanel>(p.name);
+        EXPECT_EQ(panel->geometry(), p.geometry) << p.name;
+        EXPECT_EQ(panel->palette().color(QPalette::Window), p.color) << p.name;
+        EXPECT_EQ(panel->bevelOuter(), p.outer) << p.name;
+        EXPECT_EQ(panel->bevelInner(), p.inner) << p.name;
+        EXPECT_EQ(panel->bevelWidth(), p.width) << p.name;
+    }
+    for (QWidget *w : form->findChildren<QWidget *>()) {
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) {
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+            EXPECT_TRUE(w->toolTip().isEmpty()) << "no control shows a hint";
+        }
+    }
+}
+
+TEST_F(SortingWindowLook, TwentyWordsInTheirPlacesWithTheHandPointerAndTheirCodes)
+{
+    int singles = 0;
+    for (int k = 1; k <= 20; ++k) {
+        QLabel *w = word(k);
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_EQ(w->parentWidget()->objectName(), "Panel3");
+        EXPECT_EQ(w->text(), QString::fromUtf8(kWords[k - 1].caption));
+        EXPECT_EQ(w->accessibleName(), w->text());
+        const int width = QFontMetrics(w->font()).horizontalAdvance(w->text());
+        EXPECT_EQ(w->geometry(), QRect(34, 16 + 21 * (k - 1), width, 16));
+        expectFont(w, 13);
+        EXPECT_EQ(w->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+        EXPECT_EQ(w->palette().color(QPalette::Window), kWordListYellow);
+        EXPECT_EQ(w->cursor().shape(), Qt::PointingHandCursor);
+        EXPECT_EQ(w->property(TForm2::kHintProperty).toString(), kWords[k - 1].code);
+        EXPECT_EQ(w->focusPolicy(), Qt::NoFocus);
+        singles += w->property(TForm2::kHintProperty).toString() == "n";
+    }
+    EXPECT_EQ(singles, 9);
+}
+
+TEST_F(SortingWindowLook, CheckPanelLabelsAndTheFourSkinnedButtons)
+{
+    struct LabelRow
+    {
+        const char *name, *text;
+        QPoint at;
+        QColor color;
+    };
+    const LabelRow labels[] = {{"Label1", "Ошибок:", {41, 48}, QColor(0, 255, 255)},
+                               {"Label2", "--", {108, 48}, QColor(255, 255, 0)},
+                               {"Label36", "Ура-а-а !", {46, 16}, QColor(255, 255, 0)}};
+    for (const LabelRow &l : labels) {
+        auto *label = named<QLabel>(l.name);
+        EXPECT_EQ(label->parentWidget()->objectName(), "Panel2");
+        EXPECT_EQ(label->text(), l.text);
+        EXPECT_EQ(label->pos(), l.at) << l.name;
+        EXPECT_EQ(label->width(), QFontMetrics(label->font()).horizontalAdvance(l.text));
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), l.color) << l.name;
+        EXPECT_EQ(label->palette().color(QPalette::Window), kCheckViolet) << l.name;
+        expectFont(label, 13);
+    }
+
+    struct ButtonRow
+    {
+        const char *name, *caption, *panel;
+        QRect geometry;
+        int fontSize;
+        Qt::CursorShape cursor;
+        TColor painting;
+    };
+    // clang-format off
+    const ButtonRow buttons[] = {
+        {"sButton5", "Проверить", "Panel2", {31, 26, 100, 25}, 11, Qt::PointingHandCursor, 8388672},
+        {"sButton1", "Заново", "Panel2", {31, 18, 100, 25}, 11, Qt::ArrowCursor, 8388672},
+        {"sButton2", "Дальше", "Panel2", {31, 38, 100, 25}, 11, Qt::ArrowCursor, 8388672},
+        {"sButton3", "Помогите!", "Panel5", {31, 16, 100, 25}, 11, Qt::PointingHandCursor, 16765606},
+    };
+    // clang-format on
+    for (const ButtonRow &b : buttons) {
+        TsButton *btn = button(b.name);
+        SCOPED_TRACE(b.name);
+        EXPECT_EQ(btn->parentWidget()->objectName(), b.panel);
+        EXPECT_EQ(btn->Caption(), b.caption);
+        EXPECT_EQ(btn->accessibleName(), b.caption);
+        EXPECT_EQ(btn->geometry(), b.geometry);
+        expectFont(btn, b.fontSize);
+        EXPECT_EQ(btn->FontColor(), QColor(0, 0, 0));
+        EXPECT_EQ(btn->Cursor(), b.cursor);
+        const TsActiveBGStyle *style = btn->sStyle();
+        EXPECT_EQ(style->SkinSection(), "TsButton");
+        EXPECT_EQ(style->GroupIndex(), 0);
+        EXPECT_EQ(style->Background()->Gradient()->Data(),
+                  "8421504;16777215;99;0;0;16777215;16777215;0;0;0");
+        EXPECT_EQ(style->HotStyle()->HotBackground()->Gradient()->Data(),
+                  "8421504;8421504;10;0;0;8421504;16777215;43;0;0;16777215;10658466;28;0;0;"
+                  "10658466;13816530;18;0;0;13816530;13816530;0;0;0");
+        EXPECT_EQ(style->HotStyle()->HotPainting()->Transparency(), 0);
+        EXPECT_EQ(style->Painting()->Color(), b.painting);
+    }
+    // "Помогите!" is in Verdana, the check panel's buttons in MS Sans Serif.
+    EXPECT_EQ(button("sButton3")->font().family(), "Verdana");
+    EXPECT_EQ(button("sButton5")->font().family(), "MS Sans Serif");
+}
+
+TEST_F(SortingWindowLook, LetterPicturesUnscaledAndCutTheStripStretched)
+{
+    const QImage shot = rendering(form);
+    struct PictureRow
+    {
+        const char *name, *file, *code;
+        QRect box;
+    };
+    const PictureRow pictures[] = {
+        {"Image2", ":/assets/PictureNN.bmp", "nn", {29, 24, 102, 87}},
+        {"Image1", ":/assets/PictureN.bmp", "n", {29, 120, 102, 88}},
+    };
+    for (const PictureRow &p : pictures) {
+        SCOPED_TRACE(p.name);
+        QLabel *pic = picture(p.name);
+        EXPECT_EQ(pic->parentWidget()->objectName(), "Panel1");
+        EXPECT_EQ(pic->geometry(), p.box);
+        EXPECT_EQ(pic->property(TForm2::kHintProperty).toString(), p.code);
+        const QImage drawn = loadPicture(p.file).convertToFormat(QImage::Format_RGB32);
+        const QPoint at = pic->mapTo(form, QPoint(0, 0));
+        int differing = 0;
+        for (int y = 0; y < p.box.height(); ++y) {
+            for (int x = 0; x < p.box.width(); ++x) {
+                differing += shot.pixel(at.x() + x, at.y() + y) != drawn.pixel(x, y);
+            }
+        }
+        EXPECT_EQ(differing, 0) << "drawn at its natural size from the top-left corner";
+        // Beyond the box the panel shows: the НН picture's last column is cut off.
+        EXPECT_EQ(shot.pixelColor(at.x() + p.box.width(), at.y() + 10), kTargetPink);
+    }
+    EXPECT_EQ(loadPicture(":/assets/PictureNN.bmp").width(), 103);
+
+    QLabel *strip = picture("Image3");
+    EXPECT_EQ(strip->geometry(), QRect(7, 6, 148, 49));
+    EXPECT_TRUE(strip->hasScaledContents());
+    const QPoint s = strip->mapTo(form, QPoint(0, 0));
+    // The label's text lies in the middle; the edges show the strip from yellow to pink, the same
+    // from its top row to its bottom row.
+    for (int y : {0, 24, 48}) {
+        EXPECT_TRUE(near(shot.pixelColor(s.x(), s.y() + y), QColor(255, 255, 154)));
+        EXPECT_TRUE(near(shot.pixelColor(s.x() + 147, s.y() + y), QColor(255, 204, 255)));
+    }
+}
+
+TEST_F(SortingWindowLook, InstructionAndAdviceWrapIntoTwoLines)
+{
+    auto *instruction = named<QLabel>("Label35");
+    EXPECT_EQ(instruction->geometry(), QRect(41, 15, 80, 32));
+    EXPECT_EQ(instruction->text(), "Перетащи      слова.");
+    EXPECT_FALSE(instruction->autoFillBackground()) << "transparent over the strip";
+    EXPECT_EQ(instruction->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    expectFont(instruction, 13);
+    EXPECT_EQ(wrappedLines(instruction), (QStringList{"Перетащи", "слова."}));
+
+    auto *advice = named<QLabel>("Label37");
+    EXPECT_EQ(advice->geometry(), QRect(11, 15, 137, 28));
+    EXPECT_EQ(advice->text(), " Старайся обойтись         без помощи.");
+    EXPECT_EQ(advice->text().size(), 38);
+    EXPECT_EQ(advice->palette().color(QPalette::Window), QColor(255, 255, 174));
+    EXPECT_EQ(advice->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    expectFont(advice, 12);
+    EXPECT_EQ(wrappedLines(advice), (QStringList{"Старайся обойтись", "без помощи."}));
+}
+
+TEST_F(SortingWindowLook, FocusStartsOnCheckAndFollowsTheButtonsOrder)
+{
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton5");
+    // Only one button is shown at the start: Tab stays on it.
+    QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton5");
+
+    click("sButton5");
+    // The pressed button went away and took the focus with it; the window keeps it.
+    EXPECT_EQ(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton1");
+    QTest::keyClick(form->windowHandle(), Qt::Key_Space);
+    // Help offered: "Проверить" first, then "Помогите!".
+    QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton5");
+    QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton3");
+    QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton5");
+}
+
+TEST_F(SortingWindowLook, EveryStateShowsItsControlsAfterRealDragsAndPresses)
+{
+    expectState(kPlacing, 20);
+    EXPECT_FALSE(help->isVisible());
+
+    dragRight(2);
+    dragRight(1);
+    dragWrong(4);
+    dragRight(20);
+    expectState(kPlacing, 17);
+
+    click("sButton5");
+    expectState(kFailed, 17);
+    EXPECT_EQ(errorCount(), "1");
+
+    click("sButton1");
+    expectState(kHelpOffered, 20);
+
+    click("sButton3");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    expectState(kPlacing, 20);
+
+    placeAll();
+    expectState(kPlacing, 0);
+    EXPECT_TRUE(help->isVisible());
+    click("sButton5");
+    expectState(kPassedLow, 0);
+    EXPECT_FALSE(help->isVisible()) << "every check hides the help window";
+}
+
+TEST_F(SortingWindowLook, PassFromHelpOfferedKeepsTheTargetPanelRaised)
+{
+    click("sButton5");
+    expectState(kFailed, 20);
+    EXPECT_EQ(errorCount(), "0") << "the design text is never seen";
+    click("sButton1");
+    expectState(kHelpOffered, 20);
+    placeAll();
+    expectState(kHelpOffered, 0);
+    click("sButton5");
+    expectState(kPassedRaised, 0);
+}
+
+TEST_F(SortingWindowLook, ErrorCountIsTheWrongDropsAndItsLabelWidens)
+{
+    auto *count = named<QLabel>("Label2");
+    for (int i = 0; i < 12; ++i) {
+        dragWrong(1 + i % 20);
+    }
+    placeAll();
+    EXPECT_EQ(wordsShown(), 0);
+    click("sButton5");
+    expectState(kFailed, 0);
+    EXPECT_EQ(count->text(), "12");
+    EXPECT_EQ(count->accessibleName(), "12");
+    EXPECT_EQ(count->width(), QFontMetrics(count->font()).horizontalAdvance("12"));
+    EXPECT_GT(count->width(), QFontMetrics(count->font()).horizontalAdvance("1"));
+}
+
+TEST_F(SortingWindowLook, NextHidesTheWindowThenTheBoardShowsMarkDisabledButtonAndHelpCount)
+{
+    click("sButton5");
+    click("sButton1");
+    click("sButton3");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    placeAll();
+    click("sButton5");
+    expectState(kPassedLow, 0);
+
+    // The board learns of the pass only after the window has gone.
+    QWidget *mark = in(board, "Image1");
+    ShowWatch watch(form);
+    mark->installEventFilter(&watch);
+    click("sButton2");
+    mark->removeEventFilter(&watch);
+
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(watch.shownWhileWindowVisible, 0);
+    EXPECT_EQ(watch.shown, 1);
+    EXPECT_TRUE(mark->isVisible());
+    EXPECT_FALSE(in(board, "sButton1")->isEnabled());
+    EXPECT_TRUE(in(board, "Label1")->isVisible());
+    EXPECT_EQ(in<QLabel>(board, "Label2")->text(), "1");
+    EXPECT_TRUE(in(board, "Label2")->isVisible());
+    // The window cannot be opened again.
+    QTest::mouseClick(board->windowHandle(), Qt::LeftButton, {},
+                      board->mapFromGlobal(centre(in(board, "sButton1"))));
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(SortingWindowLook, CloseBoxKeepsEverythingAndReportsNothing)
+{
+    dragWrong(3);
+    click("sButton5");
+    click("sButton1");
+    click("sButton3");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    dragRight(5);
+    dragRight(6);
+    const QPoint placedAt = form->pos() + QPoint(17, 23);
+    form->move(placedAt);
+
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(help->isVisible()) << "the help window stays open";
+    EXPECT_FALSE(in(board, "Image1")->isVisible());
+    EXPECT_TRUE(in(board, "sButton1")->isEnabled());
+
+    QTest::mouseClick(board->windowHandle(), Qt::LeftButton, {},
+                      board->mapFromGlobal(centre(in(board, "sButton1"))));
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(form->pos(), placedAt) << "back where it was left";
+    expectState(kPlacing, 18);
+    EXPECT_FALSE(word(5)->isVisible());
+    EXPECT_FALSE(word(6)->isVisible());
+
+    // A passed exercise closed with the close box still offers "Дальше", and the board waits.
+    placeAll();
+    click("sButton5");
+    form->close();
+    showWindow(form);
+    expectState(kPassedLow, 0);
+    EXPECT_FALSE(in(board, "Image1")->isVisible());
+    EXPECT_TRUE(in(board, "sButton1")->isEnabled());
+}
+
+} // namespace
+
+#include "test_sorting_window.moc"
