@@ -1,28 +1,381 @@
 #include "Unit3.h"
 
+#include "BevelPanel.h"
+#include "BoardControls.h"
 #include "DesktopLook.h"
-#include "Unit1.h"
 #include "FormFrame.h"
+#include "Pictures.h"
+#include "TsButton.h"
+#include "Unit1.h"
 #include "WindowRules.h"
+#include "WordLabel.h"
+#include "WritingEditBox.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr TColor kPicturePanelColor = RGB(255, 162, 117);
+constexpr TColor kCheckPanelColor = RGB(255, 255, 174);
+constexpr TColor kHelpOfferColor = RGB(166, 210, 255);
+constexpr TColor kAdviceColor = RGB(255, 255, 174);
+const QColor kGreen(0, 128, 0);
+const QColor kFuchsia(255, 0, 255);
+const QColor kRed(255, 0, 0);
+const QColor kPurple(128, 0, 128);
+const QColor kBlue(0, 0, 255);
+const QColor kBlack(0, 0, 0);
+// The edit boxes alternate between two pale backgrounds down the list.
+const QColor kOddBoxColor(255, 217, 198);
+const QColor kEvenBoxColor(255, 240, 255);
+
+// The word list: word k stands 24 pixels below word k - 1, its label at its own left edge so
+// that the words end about the same place before their edit boxes.
+constexpr int kFirstWordTop = 41;
+constexpr int kWordPitch = 24;
+constexpr int kWordHeight = 16;
+constexpr std::array<int, WritingView::kWordCount> kWordLeft{
+    82, 98, 80, 72, 53, 72, 74, 80, 52, 99, 73, 74, 62, 80, 55, 39, 45, 89, 72, 63};
+constexpr int kEditLeft = 162;
+const QSize kEditSize(121, 18);
+
+const QSize kButtonSize(100, 25);
+// The advice wraps after "обойтись": the blanks fill the first line, so "без помощи." starts
+// the second.
+const char *const kAdviceText = " Старайся обойтись          без помощи.";
+
+int wordTop(int word)
+{
+    return kFirstWordTop + kWordPitch * (word - 1);
+}
+
+QFont verdana(int pixelSize)
+{
+    return desktopFont(QStringLiteral("Verdana"), pixelSize, true);
+}
+
+QFont msSansSerif(int pixelSize)
+{
+    return desktopFont(QStringLiteral("MS Sans Serif"), pixelSize, true);
+}
+
+BevelPanel *makePanel(QWidget *parent, const QString &name, const QString &role,
+                      const QRect &geometry, TColor color, BevelPanel::Bevel outer,
+                      BevelPanel::Bevel inner, int bevelWidth)
+{
+    auto *panel = new BevelPanel(parent);
+    panel->setObjectName(name);
+    panel->setAccessibleName(role);
+    panel->setGeometry(geometry);
+    panel->setColor(color);
+    panel->setBevelOuter(outer);
+    panel->setBevelInner(inner);
+    panel->setBevelWidth(bevelWidth);
+    return panel;
+}
+
+// A picture at its natural size from the top-left corner of its box, never stretched; what the
+// picture leaves of the box shows the panel.
+QLabel *makePicture(QWidget *parent, const QString &name, const QString &file, const QRect &box,
+                    const QString &shows)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setAccessibleName(shows);
+    picture->setPixmap(QPixmap::fromImage(loadPicture(file)));
+    picture->setScaledContents(false);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setGeometry(box);
+    return picture;
+}
+
+TsButton *makeButton(QWidget *panel, const QString &name, const QString &caption, QPoint at,
+                     const QFont &font, TColor painting)
+{
+    const BoardButtonLook look{font, kBlack, painting, std::nullopt};
+    return makeBoardButton(panel, name, caption, QRect(at, kButtonSize), look);
+}
+
+} // namespace
 
 TForm3::TForm3(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form3"));
-    setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), QSize(559, 579),
+    setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), QSize(559, kOuterHeight),
                    toQColor(cl3DLight), TitleBar::SystemMenuAndClose);
+    // The window's own font and text colour; every control sets its own.
     setFont(desktopFont(QStringLiteral("MS Sans Serif"), 11));
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    setPalette(pal);
     setFirstPlacement(this, FirstPlacement::CentreOnScreen);
+
+    createWordList();
+    createPicturePanel();
+    createCheckPanel();
+    createHelpOffer();
+    setKeyboardOrder();
     FormCreate();
+    render();
+}
+
+void TForm3::createWordList()
+{
+    m_panel3 =
+        makePanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"), QRect(9, 8, 298, 528),
+                  clInfoBk, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 3);
+    const QColor panelColor = toQColor(clInfoBk);
+    makeLabel(m_panel3, QStringLiteral("Label1"), QStringLiteral("Щёлкни по слову."), 14, 16,
+              msSansSerif(13), kGreen, panelColor);
+    m_prompt = makeLabel(m_panel3, QStringLiteral("Label2"), QStringLiteral("Напиши его."), 164, 16,
+                         msSansSerif(13), kFuchsia, panelColor);
+
+    const QFont wordFont = verdana(13);
+    const QFontMetrics metrics(wordFont);
+    for (int word = 1; word <= WritingView::kWordCount; ++word) {
+        const auto i = static_cast<std::size_t>(word - 1);
+        const QString caption = QString::fromUtf8(kWritingWords[i].caption.data(),
+                                                  qsizetype(kWritingWords[i].caption.size()));
+        auto *label = new WordLabel(caption, m_panel3);
+        label->setObjectName(QStringLiteral("Label%1").arg(word + 2));
+        label->setAccessibleName(caption);
+        label->setFont(wordFont);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        label->setMargin(0);
+        QPalette labelPalette = label->palette();
+        labelPalette.setColor(QPalette::WindowText, kBlack);
+        labelPalette.setColor(QPalette::Window, panelColor);
+        label->setPalette(labelPalette);
+        label->setAutoFillBackground(true);
+        label->setGeometry(kWordLeft[i], wordTop(word), metrics.horizontalAdvance(caption),
+                           kWordHeight);
+        connect(label, &WordLabel::clicked, this, [this, word] { wordClick(word); });
+        m_words[i] = label;
+    }
+
+    for (int word = 1; word <= WritingView::kWordCount; ++word) {
+        auto *box = new WritingEditBox(m_panel3);
+        box->setObjectName(QStringLiteral("Edit%1").arg(word));
+        box->setAccessibleName(m_words[std::size_t(word - 1)]->text());
+        box->setFont(wordFont);
+        QPalette boxPalette = box->palette();
+        boxPalette.setColor(QPalette::Base, word % 2 == 1 ? kOddBoxColor : kEvenBoxColor);
+        boxPalette.setColor(QPalette::Text, kBlack);
+        box->setPalette(boxPalette);
+        box->setGeometry(QRect(QPoint(kEditLeft, wordTop(word)), kEditSize));
+        m_edits[std::size_t(word - 1)] = box;
+    }
+}
+
+void TForm3::createPicturePanel()
+{
+    m_panel2 = makePanel(this, QStringLiteral("Panel2"), QStringLiteral("Картинка"),
+                         QRect(319, 226, 221, 310), kPicturePanelColor, BevelPanel::Bevel::Raised,
+                         BevelPanel::Bevel::Lowered, 3);
+    m_smilingPicture =
+        makePicture(m_panel2, QStringLiteral("Image1"), QStringLiteral(":/assets/SmilingFace.bmp"),
+                    QRect(16, 23, 190, 182), QStringLiteral("Мальчик смеётся"));
+    m_teasingPicture =
+        makePicture(m_panel2, QStringLiteral("Image2"), QStringLiteral(":/assets/TeasingFace.bmp"),
+                    QRect(16, 16, 190, 195), QStringLiteral("Мальчик дразнится"));
+}
+
+void TForm3::createCheckPanel()
+{
+    // Created after the picture panel, it lies over its lower part.
+    m_panel4 = makePanel(this, QStringLiteral("Panel4"), QStringLiteral("Проверка"),
+                         QRect(356, 448, 153, 73), kCheckPanelColor, BevelPanel::Bevel::Lowered,
+                         BevelPanel::Bevel::Raised, 2);
+    m_errors = makeLabel(
+        m_panel4, QStringLiteral("Label24"),
+        QString::fromUtf8(kWritingErrorsText.data(), qsizetype(kWritingErrorsText.size())), 27, 11,
+        verdana(13), kRed, QColor());
+    m_praise = makeLabel(
+        m_panel4, QStringLiteral("Label23"),
+        QString::fromUtf8(kWritingPraiseText.data(), qsizetype(kWritingPraiseText.size())), 42, 11,
+        verdana(13), kPurple, toQColor(kCheckPanelColor));
+    // The three buttons paint in the tooltip colour of their own, not in the panel's.
+    m_checkButton = makeButton(m_panel4, QStringLiteral("sButton1"), QStringLiteral("Проверить"),
+                               QPoint(27, 24), verdana(11), clInfoBk);
+    m_retryButton = makeButton(m_panel4, QStringLiteral("sButton3"), QStringLiteral("Буду искать"),
+                               QPoint(27, 34), verdana(11), clInfoBk);
+    m_nextButton = makeButton(m_panel4, QStringLiteral("sButton2"), QStringLiteral("Дальше"),
+                              QPoint(26, 34), verdana(11), clInfoBk);
+    connect(m_checkButton, &TsButton::clicked, this, &TForm3::sButton1Click);
+    connect(m_retryButton, &TsButton::clicked, this, &TForm3::sButton3Click);
+    connect(m_nextButton, &TsButton::clicked, this, &TForm3::sButton2Click);
+}
+
+void TForm3::createHelpOffer()
+{
+    m_panel1 = makePanel(this, QStringLiteral("Panel1"), QStringLiteral("Помощь"),
+                         QRect(319, 159, 221, 56), kHelpOfferColor, BevelPanel::Bevel::Lowered,
+                         BevelPanel::Bevel::Raised, 3);
+    m_helpButton = makeButton(m_panel1, QStringLiteral("sButton4"), QStringLiteral("Помогите!"),
+                              QPoint(64, 16), msSansSerif(11), kHelpOfferColor);
+    connect(m_helpButton, &TsButton::clicked, this, &TForm3::sButton4Click);
+
+    m_panel5 =
+        makePanel(this, QStringLiteral("Panel5"), QStringLiteral("Совет"), QRect(320, 90, 221, 56),
+                  kHelpOfferColor, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 2);
+    QLabel *advice = makeLabel(m_panel5, QStringLiteral("Label25"), QString::fromUtf8(kAdviceText),
+                               36, 12, verdana(13), kBlue, toQColor(kAdviceColor), 152);
+    advice->setGeometry(36, 12, 152, 32);
+}
+
+void TForm3::setKeyboardOrder()
+{
+    // The panels in their order (word list, pictures, check, help offer), each panel's controls
+    // in theirs: the edit boxes down the list, then the check panel's buttons, then "Помогите!".
+    std::vector<QWidget *> order(m_edits.begin(), m_edits.end());
+    order.insert(order.end(), {m_checkButton, m_retryButton, m_nextButton, m_helpButton});
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void TForm3::FormCreate()
 {
-    // The window opens narrow: the word list only, until the pupil has revealed every word.
-    resize(clientSizeFor(QSize(kNarrowWidth, 579)));
+    // The window opens narrow: the word list only, until the pupil has clicked twenty words.
+    resize(clientSizeFor(QSize(m_exercise.view().windowWidth, kOuterHeight)));
 }
 
 void TForm3::setPeers(TForm1 *board, QWidget *help)
 {
     m_board = board;
     m_help = help;
+}
+
+void TForm3::render()
+{
+    const WritingView &v = m_exercise.view();
+    // Shown first, then hidden: when a focused control goes away, whatever takes its place is
+    // already there to take the focus.
+    std::vector<std::pair<QWidget *, bool>> controls{
+        {m_prompt, v.promptVisible},
+        {m_panel4, v.checkPanelVisible},
+        {m_checkButton, v.checkButtonVisible},
+        {m_errors, v.errorsVisible},
+        {m_retryButton, v.retryButtonVisible},
+        {m_praise, v.praiseVisible},
+        {m_nextButton, v.nextButtonVisible},
+        {m_panel2, v.picturePanelVisible},
+        {m_smilingPicture, v.smilingPictureVisible},
+        {m_teasingPicture, v.teasingPictureVisible},
+        {m_panel1, v.helpOfferVisible},
+        {m_panel5, v.helpOfferVisible},
+    };
+    for (int word = 1; word <= WritingView::kWordCount; ++word) {
+        controls.emplace_back(m_edits[std::size_t(word - 1)], v.isEditVisible(word));
+    }
+    auto apply = [&controls](bool shown) {
+        for (const auto &[control, visible] : controls) {
+            if (visible == shown) {
+                control->setVisible(visible);
+            }
+        }
+    };
+    apply(true);
+    // A pressed button that goes away hands the focus to the check panel's button that is
+    // shown now (the one that took its place, or "Проверить" again after a retry or a call for
+    // help), never to an edit box, where the next keystroke would replace a typed word.
+    QWidget *focused = focusWidget();
+    const bool focusGoes = (focused == m_checkButton && !v.checkButtonVisible) ||
+                           (focused == m_retryButton && !v.retryButtonVisible) ||
+                           (focused == m_nextButton && !v.nextButtonVisible) ||
+                           (focused == m_helpButton && !v.helpOfferVisible);
+    if (focusGoes) {
+        for (TsButton *next : {m_checkButton, m_retryButton, m_nextButton}) {
+            if (next->isVisibleTo(this)) {
+                next->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+    apply(false);
+    // The width is not rendered here: the window takes it when the exercise asks (widening),
+    // and otherwise keeps whatever size the pupil gives it.
+}
+
+void TForm3::wordClick(int word)
+{
+    m_exercise.revealWord(word);
+    render();
+}
+
+void TForm3::sButton1Click()
+{
+    std::vector<std::string> texts;
+    texts.reserve(m_edits.size());
+    for (const WritingEditBox *box : m_edits) {
+        texts.push_back(box->text().toStdString());
+    }
+    m_exercise.checkAnswers(texts);
+    render();
+}
+
+void TForm3::sButton3Click()
+{
+    m_exercise.retry();
+    render();
+}
+
+void TForm3::sButton4Click()
+{
+    m_exercise.requestHelp();
+    render();
+}
+
+void TForm3::sButton2Click()
+{
+    m_exercise.finish();
+    render();
+}
+
+void TForm3::focusEditBox(int word)
+{
+    // The box must be on screen before it can take the focus.
+    render();
+    m_edits[std::size_t(word - 1)]->takeFocusSelectingAll();
+}
+
+void TForm3::resizeAndCentre(int outerWidth)
+{
+    resize(clientSizeFor(QSize(outerWidth, kOuterHeight)).width(), height());
+    centreOnScreen(this);
+}
+
+void TForm3::showHelp()
+{
+    if (m_help) {
+        showWindow(m_help);
+    }
+}
+
+void TForm3::hideHelp()
+{
+    if (m_help) {
+        hideWindow(m_help);
+    }
+}
+
+void TForm3::closeWindow()
+{
+    close();
+}
+
+void TForm3::markVariantPassed(int slot, std::int32_t helpCount)
+{
+    if (m_board) {
+        m_board->markVariantPassed(slot, helpCount);
+    }
 }

@@ -1,29 +1,89 @@
 #pragma once
 
+#include "WritingEffects.h"
+#include "WritingExercise.h"
+
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
+
+class BevelPanel;
+class QLabel;
 class TForm1;
+class TsButton;
+class WordLabel;
+class WritingEditBox;
 
 // The window of the writing exercise, "Вариант 1-1": created hidden at start-up, shown by the
-// board, hidden (never destroyed) when closed. It starts narrow and widens when all twenty
-// words have been revealed.
-class TForm3 : public QWidget
+// board, hidden (never destroyed) when closed. It starts narrow with the word list only; the
+// twentieth click on a word widens it and brings the check area on the right into view.
+//
+// The window only shows and forwards: clicks and button presses become calls of its
+// WritingExercise, and after each call the whole WritingView is rendered onto the controls. The
+// exercise's outward effects (focus, widening, the help window, closing, the board) come back
+// through WritingEffects. The typed words live in the edit boxes and nowhere else.
+class TForm3 : public QWidget, public WritingEffects
 {
     Q_OBJECT
 public:
     explicit TForm3(QWidget *parent = nullptr);
 
     // The outer width the window starts with.
-    static constexpr int kNarrowWidth = 327;
+    static constexpr int kNarrowWidth = WritingView::kNarrowWidth;
+    // The outer height; widening never changes it.
+    static constexpr int kOuterHeight = 579;
 
     // The board (marked when the pupil leaves a passed exercise) and the shared help window. The
     // window set hands them over once all four windows exist.
     void setPeers(TForm1 *board, QWidget *help);
 
+    // The exercise behind the window: its counters, and the view the window shows.
+    const WritingExercise &exercise() const { return m_exercise; }
+
 private:
+    // WritingEffects: what the exercise asks of the window, called only by the exercise.
+    void focusEditBox(int word) override;
+    void resizeAndCentre(int outerWidth) override;
+    void showHelp() override;
+    void hideHelp() override;
+    void closeWindow() override;
+    void markVariantPassed(int slot, std::int32_t helpCount) override;
+
+    void createWordList();
+    void createPicturePanel();
+    void createCheckPanel();
+    void createHelpOffer();
+    void setKeyboardOrder();
     void FormCreate();
 
+    // Shows and hides every control as the exercise's view says.
+    void render();
+
+    void wordClick(int word);
+    void sButton1Click();
+    void sButton2Click();
+    void sButton3Click();
+    void sButton4Click();
+
+    WritingExercise m_exercise{*this};
     QPointer<TForm1> m_board;
     QPointer<QWidget> m_help;
+
+    BevelPanel *m_panel1 = nullptr;
+    BevelPanel *m_panel2 = nullptr;
+    BevelPanel *m_panel3 = nullptr;
+    BevelPanel *m_panel4 = nullptr;
+    BevelPanel *m_panel5 = nullptr;
+    QLabel *m_prompt = nullptr;
+    std::array<WordLabel *, WritingView::kWordCount> m_words{};
+    std::array<WritingEditBox *, WritingView::kWordCount> m_edits{};
+    QLabel *m_smilingPicture = nullptr;
+    QLabel *m_teasingPicture = nullptr;
+    QLabel *m_errors = nullptr;
+    QLabel *m_praise = nullptr;
+    TsButton *m_checkButton = nullptr;
+    TsButton *m_retryButton = nullptr;
+    TsButton *m_nextButton = nullptr;
+    TsButton *m_helpButton = nullptr;
 };

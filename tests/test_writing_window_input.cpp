@@ -1,0 +1,433 @@
+// The writing exercise window driven as the pupil drives it: clicks on words reveal and focus
+// the edit boxes, typed text lands where the focus is, the twentieth click widens and centres
+// the window, and a whole run goes through every state with every control checked after every
+// step, the help window and the board included.
+#include "test_writing_window_fixture.h"
+
+#include <QEvent>
+#include <QPointer>
+
+#include <functional>
+#include <set>
+#include <vector>
+
+namespace writingwindow {
+namespace {
+
+const QColor kWindowColour(227, 227, 227);
+
+// The controls right of the word list. What a state shows of them is listed below; the rest is
+// unseen (hidden, or inside a hidden panel).
+const char *const kCheckArea[] = {"Panel4",   "sButton1", "Label24", "sButton3", "Label23",
+                                  "sButton2", "Panel2",   "Image1",  "Image2",   "Panel1",
+                                  "sButton4", "Panel5",   "Label25"};
+const QStringList kReady{"Panel4", "sButton1"};
+const QStringList kFailed{"Panel4", "Label24", "sButton3", "Panel2", "Image2"};
+const QStringList kRetrying{"Panel4", "sButton1", "Panel2", "Image2",
+                            "Panel1", "sButton4", "Panel5", "Label25"};
+const QStringList kHelped{"Panel4", "sButton1", "Panel2", "Image2"};
+const QStringList kPassed{"Panel4", "Label23", "sButton2", "Panel2", "Image1"};
+
+// Notes one thing about the world each time a watched object gets an event of a type.
+class Witness : public QObject
+{
+    Q_OBJECT
+public:
+    Witness(QEvent::Type type, std::function<QString()> note) : m_type(type), m_note(note) {}
+    QStringList notes;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == m_type) {
+            notes << m_note();
+        }
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    std::function<QString()> m_note;
+};
+
+class WritingInput : public WritingWindow
+{
+protected:
+    // Every control of the check area as a state shows it, the prompt, the edit boxes of the
+    // words clicked so far, and the window's width.
+    void expectState(const char *state, const QStringList &shown, const std::set<int> &boxes,
+                     int outerWidth, int outerHeight = 579)
+    {
+        SCOPED_TRACE(state);
+        for (const char *name : kCheckArea) {
+            EXPECT_EQ(named(name)->isVisibleTo(form), shown.contains(QLatin1String(name))) << name;
+        }
+        EXPECT_EQ(label("Label2")->isVisibleTo(form), !boxes.empty());
+        for (int word = 1; word <= 20; ++word) {
+            EXPECT_EQ(edit(word)->isVisibleTo(form), boxes.count(word) == 1) << "Edit" << word;
+            EXPECT_TRUE(wordLabel(word)->isVisibleTo(form));
+        }
+        EXPECT_EQ(form->width() + 8, outerWidth);
+        EXPECT_EQ(form->height() + 34, outerHeight);
+    }
+
+    // Clicks the words in turn, typing each one's answer (or the given wrong one).
+    void writeAll(const std::vector<int> &order, int wrongWord = 0, const QString &wrong = {})
+    {
+        for (int word : order) {
+            write(word, word == wrongWord ? wrong : answer(word));
+        }
+    }
+
+    static std::vector<int> inOrder(int from, int to)
+    {
+        std::vector<int> words;
+        for (int w = from; w <= to; ++w) {
+            words.push_back(w);
+        }
+        return words;
+    }
+
+    static std::set<int> allWords()
+    {
+        const std::vector<int> words = inOrder(1, 20);
+        return std::set<int>(words.begin(), words.end());
+    }
+
+    QLabel *boardLabel(const char *name) { return Form1->findChild<QLabel *>(name); }
+};
+
+TEST_F(WritingInput, AWholeRunThroughEveryStateWithTheBoardAndTheHelpWindow)
+{
+    open();
+    std::set<int> boxes;
+    expectState("Revealing, at first", {}, boxes, 327);
+
+    // Word 1, typed wrong: a capital letter.
+    write(1, QStringLiteral("Ледяной"));
+    boxes.insert(1);
+    EXPECT_EQ(edit(1)->text(), "Ледяной");
+    expectState("Revealing, one word", {}, boxes, 327);
+    shot(QStringLiteral("02-revealing-one-word"));
+    for (int word = 2; word <= 19; ++word) {
+        write(word, answer(word));
+        boxes.insert(word);
+        expectState("Revealing", {}, boxes, 327);
+    }
+    EXPECT_EQ(form->pos(), centredFor(form, classicFrame(form))) << "nineteen clicks move nothing";
+    shot(QStringLiteral("03-revealing-nineteen-words"));
+
+    // The twentieth click is on the last word: 560 wide, centred again, the check offered.
+    form->move(10, 20);
+    write(20, QStringLiteral("деревянный"));
+    boxes.insert(20);
+    expectState("Ready", kReady, boxes, 560);
+    EXPECT_EQ(form->pos(), centredFor(form, realFrame(form)));
+    EXPECT_EQ(QApplication::focusWidget(), edit(20)) << "the box keeps the focus";
+    shot(QStringLiteral("04-ready"));
+
+    // The help window, opened from the other exercise, goes away with the check.
+    showWindow(Form4);
+    ASSERT_TRUE(Form4->isVisible());
+    activate();
+    click(button("sButton1"));
+    expectState("Failed", kFailed, boxes, 560);
+    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), button("sButton3"))
+        << "the focus passes to the button that took the pressed one's place";
+    for (int word = 1; word <= 20; ++word) {
+        EXPECT_EQ(edit(word)->text(), word == 1 ? QStringLiteral("Ледяной") : answer(word))
+            << "the check changes no text";
+    }
+    shot(QStringLiteral("05-failed"));
+
+    click(button("sButton3"));
+    expectState("Retrying", kRetrying, boxes, 560);
+    EXPECT_EQ(form->exercise().retryCount(), 1);
+    shot(QStringLiteral("06-retrying"));
+
+    click(button("sButton4"));
+    expectState("Helped", kHelped, boxes, 560);
+    EXPECT_TRUE(Form4->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), Form4);
+    EXPECT_EQ(form->exercise().helpCount(), 1);
+    shot(QStringLiteral("07-helped"));
+
+    // Back in the window, a click on the wrong word selects it, and the right one replaces it.
+    activate();
+    clickWord(1);
+    EXPECT_EQ(QApplication::focusWidget(), edit(1));
+    EXPECT_EQ(edit(1)->selectedText(), "Ледяной");
+    type(QStringLiteral("ледяной"));
+    EXPECT_EQ(edit(1)->text(), "ледяной");
+    expectState("Helped, still", kHelped, boxes, 560);
+    EXPECT_EQ(form->exercise().revealCount(), 21);
+
+    click(button("sButton1"));
+    expectState("Passed", kPassed, boxes, 560);
+    EXPECT_FALSE(Form4->isVisible()) << "a passing check closes the help window too";
+    EXPECT_EQ(QApplication::focusWidget(), button("sButton2"));
+    shot(QStringLiteral("08-passed"));
+
+    // Closed with its close box and opened again from the board: all as it was left.
+    const QPoint place = form->pos();
+    ASSERT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
+    expectState("Passed, closed", kPassed, boxes, 560);
+    EXPECT_FALSE(boardLabel("Label9")->isVisible()) << "closing reports nothing";
+    open();
+    EXPECT_EQ(form->pos(), place);
+    expectState("Passed, reopened", kPassed, boxes, 560);
+    for (int word = 1; word <= 20; ++word) {
+        EXPECT_EQ(edit(word)->text(), answer(word));
+    }
+
+    // "Дальше": the window closes, then the board marks "Вариант 1-1" with one request for help.
+    Witness marked(QEvent::Show, [this] {
+        return QStringLiteral("mark shown, window %1")
+            .arg(form->isVisible() ? "visible" : "hidden");
+    });
+    boardLabel("Image5")->installEventFilter(&marked);
+    click(button("sButton2"));
+    EXPECT_EQ(marked.notes, QStringList{"mark shown, window hidden"});
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(boardLabel("Image5")->isVisible());
+    EXPECT_TRUE(boardLabel("Label9")->isVisible());
+    EXPECT_EQ(boardLabel("Label10")->text(), "1");
+    EXPECT_FALSE(Form1->findChild<TsButton *>("sButton5")->isEnabled());
+    EXPECT_TRUE(Form1->findChild<TsButton *>("sButton1")->isEnabled());
+    EXPECT_FALSE(boardLabel("Image1")->isVisible());
+}
+
+TEST_F(WritingInput, TwentiethClickOnAnotherWordWidensTo606KeepingTheHeightAndNeverAgain)
+{
+    open();
+    form->resize(form->width(), 530); // the pupil makes it a little lower first
+    // Twenty clicks on one word: only its box is shown, yet the check is offered.
+    for (int n = 1; n <= 19; ++n) {
+        clickWord(20);
+    }
+    expectState("Revealing", {}, {20}, 327, 564);
+    clickWord(7);
+    expectState("Ready", kReady, {7, 20}, 606, 564);
+    shot(QStringLiteral("10-ready-606-wide"));
+    EXPECT_EQ(form->pos(), centredFor(form, realFrame(form)));
+    EXPECT_EQ(form->exercise().revealCount(), 20);
+
+    // The pupil moves and widens it; later clicks (the last word's included) change neither.
+    form->move(33, 44);
+    form->resize(640, 530);
+    for (int word : {20, 1, 2}) {
+        clickWord(word);
+    }
+    EXPECT_EQ(form->pos(), QPoint(33, 44));
+    EXPECT_EQ(form->size(), QSize(640, 530));
+    EXPECT_EQ(QApplication::focusWidget(), edit(2));
+
+    // The check fails: nineteen boxes are empty, or never shown.
+    click(button("sButton1"));
+    expectState("Failed", kFailed, {1, 2, 7, 20}, 648, 564);
+}
+
+TEST_F(WritingInput, RightHandAreaStaysUnseenWhenThePupilWidensTheNarrowWindow)
+{
+    open();
+    write(1, QStringLiteral("ледяной"));
+    form->resize(700, form->height());
+    QApplication::processEvents();
+    shot(QStringLiteral("09-revealing-widened-by-hand"));
+    expectState("Revealing, widened", {}, {1}, 708);
+    const QImage shown = render(form);
+    for (QPoint p : {QPoint(400, 120), QPoint(430, 190), QPoint(430, 300), QPoint(430, 480),
+                     QPoint(690, 540)}) {
+        EXPECT_EQ(shown.pixelColor(p), kWindowColour) << p.x() << "," << p.y();
+    }
+}
+
+TEST_F(WritingInput, WordClickSelectsTheTextButAClickInTheBoxPlacesTheCaret)
+{
+    open();
+    write(4, QStringLiteral("ветреный"));
+    write(6, QStringLiteral("пустынный"));
+    EXPECT_EQ(edit(4)->text(), "ветреный");
+    EXPECT_FALSE(edit(4)->hasSelectedText());
+
+    // A word click gives the focus and selects all; typing replaces the word.
+    clickWord(4);
+    EXPECT_EQ(QApplication::focusWidget(), edit(4));
+    EXPECT_EQ(edit(4)->selectedText(), "ветреный");
+    type(QStringLiteral("ветренный"));
+    EXPECT_EQ(edit(4)->text(), "ветренный");
+
+    // A press inside another box: the caret where it was pressed, nothing selected.
+    click(edit(6), QPoint(2, 9));
+    EXPECT_EQ(QApplication::focusWidget(), edit(6));
+    EXPECT_FALSE(edit(6)->hasSelectedText());
+    EXPECT_EQ(edit(6)->cursorPosition(), 0);
+    type(QStringLiteral("о"));
+    EXPECT_EQ(edit(6)->text(), "опустынный") << "inserted, nothing replaced";
+
+    // A click on the word of the box that has the focus moves nothing and selects nothing.
+    click(edit(6), QPoint(120, 9));
+    clickWord(6);
+    EXPECT_FALSE(edit(6)->hasSelectedText());
+    EXPECT_EQ(edit(6)->cursorPosition(), edit(6)->text().size());
+    EXPECT_EQ(form->exercise().revealCount(), 4) << "yet it counts";
+
+    // Tab to a box selects it as well; Shift+Tab back too.
+    QTest::keyClick(form->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), edit(4)) << "hidden boxes are skipped";
+    EXPECT_EQ(edit(4)->selectedText(), "ветренный");
+
+    // Leaving the window and coming back restores the caret, so no keystroke replaces the word.
+    click(edit(4), QPoint(2, 9));
+    showWindow(Form4);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    activate();
+    EXPECT_EQ(QApplication::focusWidget(), edit(4));
+    EXPECT_FALSE(edit(4)->hasSelectedText());
+    type(QStringLiteral("Н"));
+    EXPECT_EQ(edit(4)->text(), "Нветренный");
+
+    // A word clicked in the window while another is active: the press arrives before the
+    // desktop activates the window, and the word is selected all the same.
+    Form4->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    clickWord(6);
+    activate();
+    EXPECT_EQ(QApplication::focusWidget(), edit(6));
+    EXPECT_EQ(edit(6)->selectedText(), "опустынный");
+    // But the word of the box the window's focus is in leaves its caret alone, as when active.
+    click(edit(6), QPoint(2, 9));
+    Form4->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    clickWord(6);
+    activate();
+    EXPECT_FALSE(edit(6)->hasSelectedText());
+    EXPECT_EQ(edit(6)->cursorPosition(), 0);
+}
+
+TEST_F(WritingInput, ADoubleClickIsOneClickAndAMissedReleaseIsNone)
+{
+    open();
+    QWindow *window = form->windowHandle();
+    const QPoint at = wordLabel(5)->mapTo(form, wordLabel(5)->rect().center());
+    QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+    EXPECT_EQ(form->exercise().revealCount(), 1);
+    EXPECT_TRUE(edit(5)->isVisible());
+
+    // Pressed on a word, released off it: no click.
+    QTest::mousePress(window, Qt::LeftButton, {}, wordLabel(8)->mapTo(form, QPoint(3, 8)));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, wordLabel(8)->mapTo(form, QPoint(3, 30)));
+    EXPECT_EQ(form->exercise().revealCount(), 1);
+    EXPECT_FALSE(edit(8)->isVisible());
+    // The right button reveals nothing.
+    QTest::mouseClick(window, Qt::RightButton, {}, wordLabel(8)->mapTo(form, QPoint(3, 8)));
+    EXPECT_EQ(form->exercise().revealCount(), 1);
+}
+
+TEST_F(WritingInput, KeyboardAloneCanCheckRetryAndAskForHelp)
+{
+    open();
+    writeAll(inOrder(1, 20), 20, QStringLiteral("деревяный"));
+    expectState("Ready", kReady, allWords(), 560);
+    QWindow *window = form->windowHandle();
+    QTest::keyClick(window, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button("sButton1"));
+    QTest::keyClick(window, Qt::Key_Space);
+    EXPECT_TRUE(button("sButton3")->isVisible()) << "failed: word 20 has one н";
+    ASSERT_EQ(QApplication::focusWidget(), button("sButton3"));
+    QTest::keyClick(window, Qt::Key_Space);
+    EXPECT_TRUE(named("Panel1")->isVisible());
+    // "Буду искать" gone, the focus is on "Проверить" again, not on the help offer.
+    ASSERT_EQ(QApplication::focusWidget(), button("sButton1"));
+    QTest::keyClick(window, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button("sButton4"));
+    QTest::keyClick(window, Qt::Key_Space);
+    EXPECT_TRUE(Form4->isVisible());
+    activate();
+    EXPECT_EQ(QApplication::focusWidget(), button("sButton1"))
+        << "not an edit box, where a keystroke would replace the word";
+    // From the last button the order wraps round to the first box, which selects its word.
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), edit(1));
+    EXPECT_EQ(edit(1)->selectedText(), "ледяной");
+    EXPECT_EQ(form->exercise().helpCount(), 1);
+}
+
+TEST_F(WritingInput, HelpIsOfferedAfterEveryRetryAndEveryPressCounts)
+{
+    open();
+    writeAll(inOrder(1, 20), 9, QStringLiteral("журавлинный"));
+    const std::set<int> all = allWords();
+    for (int round = 1; round <= 3; ++round) {
+        SCOPED_TRACE(round);
+        click(button("sButton1"));
+        expectState("Failed", kFailed, all, 560);
+        click(button("sButton3"));
+        expectState("Retrying", kRetrying, all, 560);
+        if (round == 2) {
+            showWindow(Form4); // already open, from the other exercise: the press still counts
+        }
+        if (round < 3) {
+            click(button("sButton4"));
+            expectState("Helped", kHelped, all, 560);
+            activate();
+        }
+    }
+    EXPECT_EQ(form->exercise().helpCount(), 2);
+    EXPECT_EQ(form->exercise().retryCount(), 3);
+    // Closed while the help window is open: the help window stays, the count stays.
+    showWindow(Form4);
+    ASSERT_TRUE(form->close());
+    EXPECT_TRUE(Form4->isVisible());
+    open();
+    expectState("Retrying, reopened", kRetrying, all, 560);
+    write(9, QStringLiteral("журавлиный"));
+    click(button("sButton1"));
+    expectState("Passed", kPassed, all, 560);
+    click(button("sButton2"));
+    EXPECT_EQ(Form1->findChild<QLabel *>("Label10")->text(), "2");
+}
+
+TEST_F(WritingInput, EffectsComeInTheirOrder)
+{
+    open();
+    // Widening: the window has its new size before the check area appears.
+    Witness resized(QEvent::Resize, [this] {
+        return QStringLiteral("resized, check panel %1")
+            .arg(named("Panel4")->isVisibleTo(form) ? "shown" : "hidden");
+    });
+    form->installEventFilter(&resized);
+    writeAll(inOrder(1, 20), 2, QStringLiteral("луный"));
+    EXPECT_EQ(resized.notes, QStringList{"resized, check panel hidden"});
+    form->removeEventFilter(&resized);
+
+    // The check hides the help window before it shows its result.
+    showWindow(Form4);
+    activate();
+    Witness hidden(QEvent::Hide, [this] {
+        return QStringLiteral("help hidden, picture panel %1")
+            .arg(named("Panel2")->isVisibleTo(form) ? "shown" : "hidden");
+    });
+    Form4->installEventFilter(&hidden);
+    click(button("sButton1"));
+    EXPECT_EQ(hidden.notes, QStringList{"help hidden, picture panel hidden"});
+
+    // "Помогите!" counts, then shows the help window, then withdraws the offer.
+    click(button("sButton3"));
+    Witness shown(QEvent::Show, [this] {
+        return QStringLiteral("help shown, count %1, offer %2")
+            .arg(form->exercise().helpCount())
+            .arg(named("Panel1")->isVisibleTo(form) ? "shown" : "hidden");
+    });
+    Form4->installEventFilter(&shown);
+    click(button("sButton4"));
+    EXPECT_EQ(shown.notes, QStringList{"help shown, count 1, offer shown"});
+    EXPECT_FALSE(named("Panel1")->isVisible());
+}
+
+} // namespace
+} // namespace writingwindow
+
+#include "test_writing_window_input.moc"

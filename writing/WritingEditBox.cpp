@@ -1,0 +1,37 @@
+#include "WritingEditBox.h"
+
+#include <QFocusEvent>
+
+#include <limits>
+
+WritingEditBox::WritingEditBox(QWidget *parent) : QLineEdit(parent)
+{
+    setFrame(false);
+    // A pupil's word is never cut short, however long it gets.
+    setMaxLength(std::numeric_limits<int>::max());
+}
+
+void WritingEditBox::takeFocusSelectingAll()
+{
+    if (window()->focusWidget() == this) {
+        return;
+    }
+    setFocus(Qt::OtherFocusReason);
+    if (!hasFocus()) {
+        selectAll();
+    }
+}
+
+void WritingEditBox::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:        // the press itself places the caret
+    case Qt::ActiveWindowFocusReason: // back in the window: as the pupil left it
+    case Qt::PopupFocusReason:        // back from the context menu: as it was
+        break;
+    default:
+        selectAll();
+        break;
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLineEdit>
+
+// An edit box of the word list: one line, no border, no length limit. It selects all of its
+// text whenever it receives the keyboard focus, so that typing replaces the word typed before,
+// except when the focus comes from a mouse press inside the box itself, which places the caret
+// where the pupil pressed. Coming back to the window (activation, a closed popup) restores the
+// caret or selection as it was left, so no keystroke can replace a word the pupil did not mean to.
+class WritingEditBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit WritingEditBox(QWidget *parent = nullptr);
+
+    // Gives the box the keyboard focus on the program's behalf (a click on its word). A box that
+    // already holds the focus of its window keeps its caret and selection. In a window that is
+    // not active yet the focus arrives only with the activation, so the text is selected here.
+    void takeFocusSelectingAll();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
