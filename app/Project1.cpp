@@ -33,6 +33,8 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Н и НН в прилагательных"));
+    // Ties the windows to the installed menu entry (its icon in docks and task lists).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.NnTrainer"));
     // The board ends the program itself; closing every other window only hides it.
     QApplication::setQuitOnLastWindowClosed(false);
     applyDesktopLook(app);

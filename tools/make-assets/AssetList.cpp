@@ -25,6 +25,10 @@ const std::vector<AssetFile> &AssetFiles()
         {"TeasingFace.bmp", [] { return WriteBmp8(DrawTeasingFace()); }},
         {"WindowIcon16.png", [] { return WritePng(DrawWindowIcon(16)); }},
         {"WindowIcon32.png", [] { return WritePng(DrawWindowIcon(32)); }},
+        {"WindowIcon48.png", [] { return WritePng(DrawWindowIcon(48)); }, false},
+        {"WindowIcon64.png", [] { return WritePng(DrawWindowIcon(64)); }, false},
+        {"WindowIcon128.png", [] { return WritePng(DrawWindowIcon(128)); }, false},
+        {"WindowIcon256.png", [] { return WritePng(DrawWindowIcon(256)); }, false},
     };
     return files;
 }

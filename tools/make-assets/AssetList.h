@@ -10,6 +10,9 @@ struct AssetFile
 {
     std::string fileName;
     std::vector<std::uint8_t> (*make)();
+    // Whether the program embeds the file as a resource. The larger window icons are not
+    // embedded: only the desktop shows them, from the icon theme the program installs them into.
+    bool embedded = true;
 };
 
 // Every picture of the program, in the order make-assets writes them.

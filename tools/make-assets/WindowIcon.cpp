@@ -2,6 +2,8 @@
 
 #include "Canvas.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -97,14 +99,9 @@ void casing(Canvas &canvas, const Box &b)
     }
 }
 
-} // namespace
-
-QImage DrawWindowIcon(int size)
+// The icon at 16 or 32 pixels, every edge on its own pixel grid.
+QImage drawOnPixelGrid(int size)
 {
-    if (size != 16 && size != 32) {
-        throw std::invalid_argument("the window icon is drawn at 16 and 32 pixels, not " +
-                                    std::to_string(size));
-    }
     const Layout &l = size == 16 ? kSmall : kLarge;
     Canvas canvas(size, size);
 
@@ -137,4 +134,100 @@ QImage DrawWindowIcon(int size)
         canvas.fill(mark, kRed);
     }
     return canvas.toQImage();
+}
+
+// The larger sizes, which the desktop shows in its menus and launchers, scale the 32-pixel layout
+// up. Every box edge still falls on a whole pixel, so the straight edges stay sharp; what the
+// 32-pixel grid could only hint at is drawn out: rounded corners, bevels as wide as the outline,
+// a smooth screen gradient.
+
+// A box of the 32-pixel layout, scaled, its place and its size each rounded to whole pixels (so
+// that boxes of one size, such as the two drive slots, stay alike at 48 pixels).
+QRectF scaledBox(const Box &b, double scale)
+{
+    return QRectF(std::round(b.x * scale), std::round(b.y * scale), std::round(b.w * scale),
+                  std::round(b.h * scale));
+}
+
+QPainterPath roundedBox(const QRectF &r, double radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    return path;
+}
+
+// The casing of `casing` above at a larger size: a rounded outline `line` pixels wide, and inside
+// it a light band along the top and left and a dark one along the bottom and right, as wide as the
+// outline, following the corners.
+void roundedCasing(Canvas &canvas, const QRectF &box, double radius, int line)
+{
+    canvas.fill(roundedBox(box, radius), kOutline);
+    const QRectF inner = box.adjusted(line, line, -line, -line);
+    const Coverage face = Coverage::Of(roundedBox(inner, std::max(radius - line, 0.0)),
+                                       canvas.width(), canvas.height());
+    canvas.fill(face, kCaseShade);
+    const Coverage lit = face.intersected(face.shifted(-line, -line)); // all but the dark band
+    canvas.fill(lit, kCaseLight);
+    canvas.fill(lit.intersected(face.shifted(line, line)), kCase);
+}
+
+QImage drawScaled(int size)
+{
+    const Layout &l = kLarge;
+    const double scale = size / 32.0;
+    const int line = static_cast<int>(scale); // the outline: 1 pixel at 32, widening with the size
+    const double radius = 1.5 * scale;
+    Canvas canvas(size, size);
+
+    roundedCasing(canvas, scaledBox(l.unit, scale), radius, line);
+    for (const Box &drive : l.drives) {
+        const QRectF slot = scaledBox(drive, scale);
+        canvas.fill(roundedBox(slot, slot.height() / 4), kSlot);
+    }
+    const QRectF led = scaledBox(l.led, scale);
+    canvas.fill(roundedBox(led, led.height() / 4), kLed);
+
+    QPainterPath neck;
+    neck.addRect(scaledBox(l.neck, scale));
+    canvas.fill(neck, kCaseShade);
+    roundedCasing(canvas, scaledBox(l.foot, scale), radius, line);
+    roundedCasing(canvas, scaledBox(l.monitor, scale), radius, line);
+    const QRectF s = scaledBox(l.screen, scale);
+    QPainterPath screen;
+    screen.addRect(s);
+    canvas.fill(screen, [s](double, double y) {
+        // From the centre of the first row to the centre of the last, as at 32 pixels.
+        const double t = (y - 0.5 - s.top()) / (s.height() - 1);
+        return Mix(kScreenTop, kScreenBottom, std::clamp(t, 0.0, 1.0));
+    });
+
+    QPainterPath check;
+    check.moveTo(l.check[0] * scale);
+    check.lineTo(l.check[1] * scale);
+    check.lineTo(l.check[2] * scale);
+    const Coverage mark = Coverage::OfStroke(check, l.checkWidth * scale, size, size);
+    const int drop = static_cast<int>(std::lround(scale));
+    canvas.fill(mark.shifted(drop, drop), kScreenBottom, 0.6);
+    canvas.fill(mark, kRed);
+    return canvas.toQImage();
+}
+
+} // namespace
+
+QImage DrawWindowIcon(int size)
+{
+    switch (size) {
+    case 16:
+    case 32:
+        return drawOnPixelGrid(size);
+    case 48:
+    case 64:
+    case 128:
+    case 256:
+        return drawScaled(size);
+    default:
+        throw std::invalid_argument("the window icon is drawn at 16, 32, 48, 64, 128 and 256 "
+                                    "pixels, not " +
+                                    std::to_string(size));
+    }
 }
