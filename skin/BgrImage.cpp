@@ -59,6 +59,9 @@ bool operator==(const BgrImage &a, const BgrImage &b)
         return false;
     }
     const std::size_t bytes = static_cast<std::size_t>(a.m_width) * 3;
+    if (bytes == 0) {
+        return true; // no pixels, and no buffer: memcmp must not see its null pointer
+    }
     for (int y = 0; y < a.m_height; ++y) {
         if (std::memcmp(a.row(y), b.row(y), bytes) != 0) {
             return false;

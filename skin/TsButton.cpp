@@ -62,7 +62,15 @@ TsButton::TsButton(QWidget *parent) : TsButtonControl(parent)
     }
 }
 
-TsButton::~TsButton() = default;
+TsButton::~TsButton()
+{
+    // A focused button loses the focus in ~QWidget, which reports the change to the whole
+    // application; by then this object is only a QWidget, so it must not hear of it. The
+    // connection itself would only go in ~QObject.
+    if (qApp) {
+        disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    }
+}
 
 void TsButton::setDefault(bool on)
 {

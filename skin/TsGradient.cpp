@@ -303,6 +303,9 @@ void ComposeBackground(BgrImage &img, TsRect rect, const TsGradArray &stops, int
         return;
     }
     if (total >= 100) {
+        if (gradientShare <= 0) {
+            return; // the whole share is the picture's, and pictures are not drawn
+        }
         if (stops.empty()) {
             FillRect(img, rect, colour);
         } else {
@@ -319,7 +322,9 @@ void ComposeBackground(BgrImage &img, TsRect rect, const TsGradArray &stops, int
         if (stops.empty()) {
             const TsRect r = clipped(rect, img);
             FillRect(img, r, blend(colour));
-            painted = Region{r.left, r.top, r.right - 1, r.bottom - 1};
+            if (r.right > r.left && r.bottom > r.top) {
+                painted = Region{r.left, r.top, r.right - 1, r.bottom - 1};
+            }
         } else {
             painted = paintBands(img, rect, stops, &blend);
         }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 namespace {
@@ -283,6 +284,41 @@ TEST(ComposeBackground, SharesZeroSomeAndAll)
     ComposeBackground(img, {0, 0, 10, 25}, ParseGradient("0;0;100;7;0"), 70, 0, colour);
     // g = 1 - 0.7 in double precision is a hair above 0.3, so 0.3 * 255 lands above 76.5.
     EXPECT_EQ(img.pixel(3, 3), (Rgb{50, 63, 77}));
+}
+
+TEST(ComposeBackground, WholeShareToThePictureLeavesThePixels)
+{
+    // The gradient is painted only when it has a share; without a picture nothing is drawn.
+    BgrImage img(10, 25);
+    img.fill(kSentinel);
+    const BgrImage before = img;
+    ComposeBackground(img, {0, 0, 10, 25}, ParseGradient(kNormal), 0, 100, Rgb{166, 210, 255});
+    EXPECT_EQ(img, before);
+    ComposeBackground(img, {0, 0, 10, 25}, {}, 0, 100, Rgb{166, 210, 255});
+    EXPECT_EQ(img, before);
+}
+
+TEST(ComposeBackground, EmptyRectangleAtTheIntLimitsMixesTheWholeImage)
+{
+    // No stops and a rectangle that clips to nothing: nothing is filled, everything is mixed,
+    // and the rectangle's last column and row are never computed from its int-limit edges.
+    const int lo = std::numeric_limits<int>::min();
+    BgrImage img(4, 3);
+    img.fill(Rgb{10, 10, 10});
+    ComposeBackground(img, {lo, lo, lo, lo}, {}, 70, 0, Rgb{143, 183, 207});
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            EXPECT_EQ(img.pixel(x, y), (Rgb{50, 62, 69})) << x << "," << y;
+        }
+    }
+}
+
+TEST(BgrImage, ImagesWithoutColumnsCompareByHeight)
+{
+    // A width of 0 keeps no pixel buffer at all; comparing must not touch it.
+    EXPECT_EQ(BgrImage(0, 5), BgrImage(0, 5));
+    EXPECT_FALSE(BgrImage(0, 5) == BgrImage(0, 4));
+    EXPECT_EQ(BgrImage(0, 0), BgrImage());
 }
 
 TEST(FillRow, WritesExactlyTheRunForEveryLength)
