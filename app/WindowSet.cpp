@@ -6,8 +6,39 @@
 #include "Unit4.h"
 #include "WindowRules.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+
+namespace {
+
+// Keeps the mouse away from the controls of a closed window. Qt hands every mouse event to the
+// control a button went down on until all buttons are up again, even after that control's
+// window was closed: a word clicked, a menu opened or text pasted in a window nobody can see.
+class ClosedWindowMouseFilter : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::ContextMenu:
+        case QEvent::Wheel:
+            return watched->isWidgetType() && !static_cast<QWidget *>(watched)->isVisible();
+        default:
+            return false;
+        }
+    }
+};
+
+} // namespace
 
 TForm1 *Form1 = nullptr;
 TForm2 *Form2 = nullptr;
@@ -41,6 +72,7 @@ WindowSet::WindowSet(std::function<void(QWidget *)> created)
     Form2->setPeers(Form1, Form4);
     Form3->setPeers(Form1, Form4);
     Form1->installEventFilter(this);
+    qApp->installEventFilter(new ClosedWindowMouseFilter(this));
 }
 
 WindowSet::~WindowSet()
@@ -65,3 +97,5 @@ bool WindowSet::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+#include "WindowSet.moc"

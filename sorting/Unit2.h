@@ -36,6 +36,9 @@ public:
     // window set hands them over once all four windows exist.
     void setPeers(TForm1 *board, QWidget *help);
 
+    // The exercise behind the window: its counters, and the view the window shows.
+    const SortingExercise &exercise() const { return m_exercise; }
+
 private:
     void createWordList();
     void createCheckPanel();

@@ -37,15 +37,18 @@ bool WordDrag::eventFilter(QObject *watched, QEvent *event)
     if (isDragging()) {
         return handleDuringDrag(watched, event);
     }
-    // Every press starts a drag, the second press of a double click too; hidden labels get no
-    // mouse events at all, so only a shown word can start one.
+    // Every press starts a drag, the second press of a double click too, but only on a word
+    // that is shown. A hidden word can still be sent a press: while another button is held
+    // since a press on it, Qt hands every press to it, in whatever window, even once its own
+    // window has been closed.
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) {
         return false;
     }
     const auto *mouse = static_cast<QMouseEvent *>(event);
     const auto word = m_words.constFind(watched);
-    if (word == m_words.constEnd() || mouse->button() != Qt::LeftButton) {
+    if (word == m_words.constEnd() || mouse->button() != Qt::LeftButton ||
+        !static_cast<QWidget *>(watched)->isVisible()) {
         return false;
     }
     start(static_cast<QWidget *>(watched), *word, mouse->globalPosition().toPoint());
