@@ -117,8 +117,6 @@ void TForm1::createSlots()
     const QFont hintFont = desktopFont(QStringLiteral("Verdana"), 13, true);
     const QFont countFont = desktopFont(QStringLiteral("Times New Roman"), 21, true);
     const QColor panelColor = toQColor(clInfoBk);
-    const QPixmap markPicture =
-        QPixmap::fromImage(loadPicture(QStringLiteral(":/assets/CompletionMark.jpg")));
 
     for (std::size_t i = 0; i < kSlotDesigns.size(); ++i) {
         const SlotDesign &design = kSlotDesigns[i];
@@ -129,7 +127,6 @@ void TForm1::createSlots()
         slot.mark = new QLabel(m_panel1);
         slot.mark->setObjectName(QStringLiteral("Image%1").arg(number));
         slot.mark->setAccessibleName(QStringLiteral("Выполнено: ") + caption);
-        slot.mark->setPixmap(markPicture);
         slot.mark->setScaledContents(false);
         slot.mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         slot.mark->setGeometry(QRect(design.markAt, kMarkSize));
@@ -228,11 +225,30 @@ void TForm1::markVariantPassed(int slot, int helpCount)
     // All in this one call: the screen is repainted only after it returns, so no state in
     // between is ever shown.
     const VariantSlot &s = m_slots[static_cast<std::size_t>(slot - 1)];
+    giveMarkItsPicture(s.mark);
     s.mark->show();
     s.button->setEnabled(false);
     s.hintLabel->show();
     s.countLabel->show();
     setLabelText(s.countLabel, QString::number(helpCount));
+}
+
+void TForm1::giveMarkItsPicture(QLabel *mark)
+{
+    if (m_markPicture.isNull()) {
+        try {
+            m_markPicture =
+                QPixmap::fromImage(loadPicture(QStringLiteral(":/assets/CompletionMark.jpg")));
+        } catch (const PictureError &error) {
+            // The pass still counts: the button, the label and the count show it without the
+            // picture.
+            qWarning("%s", error.what());
+            return;
+        }
+    }
+    if (mark->pixmap().isNull()) {
+        mark->setPixmap(m_markPicture);
+    }
 }
 
 void TForm1::sButton1Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <QPointer>
 
 #include <array>
@@ -44,6 +45,7 @@ private:
     void createCloseButton();
     void createCreditsMenu();
     void setKeyboardOrder();
+    void giveMarkItsPicture(QLabel *mark);
 
     void sButton1Click();
     void sButton5Click();
@@ -55,6 +57,9 @@ private:
     BevelPanel *m_panel2 = nullptr;
     std::array<VariantSlot, 8> m_slots;
     TsButton *m_closeButton = nullptr;
+    // The completion mark, decoded when the first variant is passed: a board nobody has passed
+    // yet need not load the JPEG decoder at start-up.
+    QPixmap m_markPicture;
     QPointer<QWidget> m_sortingWindow;
     QPointer<QWidget> m_writingWindow;
 };

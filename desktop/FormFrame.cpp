@@ -3,9 +3,62 @@
 #include "DesktopLook.h"
 #include "Pictures.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPixmap>
+#include <QPointer>
 #include <QWidget>
+
+#include <vector>
+
+namespace {
+
+void givePicture(QLabel *label, const QString &file)
+{
+    try {
+        label->setPixmap(QPixmap::fromImage(loadPicture(file)));
+    } catch (const PictureError &error) {
+        qWarning("%s", error.what());
+    }
+}
+
+// Decodes the pictures of one window when it is first shown. The window hears of its Show
+// before anything of it is painted, so no picture is ever seen missing.
+class PictureLoader : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PictureLoader(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+
+    void add(QLabel *label, const QString &file) { m_pending.push_back({label, file}); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            for (const Pending &p : m_pending) {
+                if (p.label) {
+                    givePicture(p.label, p.file);
+                }
+            }
+            m_pending.clear();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    struct Pending
+    {
+        QPointer<QLabel> label;
+        QString file;
+    };
+    std::vector<Pending> m_pending;
+};
+
+} // namespace
 
 QSize clientSizeFor(QSize outer)
 {
@@ -49,8 +102,8 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
     const QFontMetrics fm(font);
     if (wrapWidth > 0) {
         label->setWordWrap(true);
-        const QRect box = fm.boundingRect(QRect(0, 0, wrapWidth, 10000),
-                                          Qt::TextWordWrap | Qt::AlignLeft, text);
+        const QRect box =
+            fm.boundingRect(QRect(0, 0, wrapWidth, 10000), Qt::TextWordWrap | Qt::AlignLeft, text);
         // The measured box can be a pixel taller than its lines; count whole lines.
         const int lines = std::max(1, qRound(box.height() / double(fm.lineSpacing())));
         label->setGeometry(x, y, wrapWidth, lines * fm.lineSpacing());
@@ -59,3 +112,29 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
     }
     return label;
 }
+
+QLabel *makePicture(QWidget *parent, const QString &name, const QString &shows, const QString &file,
+                    const QRect &box, PictureFit fit)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setAccessibleName(shows);
+    picture->setContentsMargins(0, 0, 0, 0);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setScaledContents(fit == PictureFit::Stretched);
+    picture->setGeometry(box);
+
+    QWidget *window = picture->window();
+    if (window->isVisible()) {
+        givePicture(picture, file);
+        return picture;
+    }
+    auto *loader = window->findChild<PictureLoader *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!loader) {
+        loader = new PictureLoader(window);
+    }
+    loader->add(picture, file);
+    return picture;
+}
+
+#include "FormFrame.moc"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -25,3 +26,15 @@ void setupFormFrame(QWidget *form, const QString &caption, QSize outer, const QC
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
                   const QFont &font, const QColor &color, const QColor &background,
                   int wrapWidth = 0);
+
+// How a picture fills its box: drawn at its natural size from the top-left corner and cut off
+// at the box's edges, or stretched to the box.
+enum class PictureFit { Natural, Stretched };
+
+// A picture from the program's assets in a box of its own, read aloud as `shows`. It takes no
+// focus and accepts no drops. The file is decoded when the picture's window is first shown (or
+// at once if it is already on screen): the windows that wait hidden at start-up pay for their
+// pictures only when the pupil first opens them. A picture that cannot be decoded stays empty
+// and is reported on the standard error output.
+QLabel *makePicture(QWidget *parent, const QString &name, const QString &shows, const QString &file,
+                    const QRect &box, PictureFit fit);

@@ -1,11 +1,13 @@
 #include "Pictures.h"
 
 #include <QFile>
+#include <QImageReader>
+#include <QPixmap>
 
 #include <csetjmp>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cstdio>
 #include <jpeglib.h>
 
 namespace {
@@ -88,8 +90,7 @@ QImage decodeJpeg(const QByteArray &bytes, const QString &name)
     int height = 0;
     char message[JMSG_LENGTH_MAX];
     if (!decodeInto(reinterpret_cast<const unsigned char *>(bytes.constData()),
-                    static_cast<unsigned long>(bytes.size()), &pixels, &width, &height,
-                    message)) {
+                    static_cast<unsigned long>(bytes.size()), &pixels, &width, &height, message)) {
         throw PictureError(name.toStdString() + ": cannot decode the JPEG picture: " + message);
     }
     QImage image(width, height, QImage::Format_RGB888);
@@ -107,22 +108,28 @@ QImage loadPicture(const QString &path)
     if (!file.open(QIODevice::ReadOnly)) {
         throw PictureError(path.toStdString() + ": cannot open the picture");
     }
-    const QByteArray bytes = file.readAll();
     if (path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
         path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive)) {
-        return decodeJpeg(bytes, path);
+        return decodeJpeg(file.readAll(), path);
     }
+    // The format comes from the name: left to guess, Qt would load and ask every image plugin
+    // it has (each with its own libraries) before it falls back on its own BMP and PNG readers.
+    QImageReader reader(&file, path.section(QLatin1Char('.'), -1).toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
     QImage image;
-    if (!image.loadFromData(bytes)) {
-        throw PictureError(path.toStdString() + ": cannot decode the picture");
+    if (!reader.read(&image)) {
+        throw PictureError(path.toStdString() +
+                           ": cannot decode the picture: " + reader.errorString().toStdString());
     }
     return image;
 }
 
 QIcon programIcon()
 {
+    // Decoded here rather than handed to QIcon::addFile, which asks every image plugin about
+    // the file before it reads it.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/assets/WindowIcon16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/assets/WindowIcon32.png"), QSize(32, 32));
+    icon.addPixmap(QPixmap::fromImage(loadPicture(QStringLiteral(":/assets/WindowIcon16.png"))));
+    icon.addPixmap(QPixmap::fromImage(loadPicture(QStringLiteral(":/assets/WindowIcon32.png"))));
     return icon;
 }

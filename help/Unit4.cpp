@@ -3,11 +3,9 @@
 #include "BevelPanel.h"
 #include "DesktopLook.h"
 #include "FormFrame.h"
-#include "Pictures.h"
 #include "WindowRules.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QTextLayout>
 #include <QTextOption>
 
@@ -72,22 +70,6 @@ QLabel *addText(BevelPanel *card, const QString &name, const QString &text, QPoi
     return label;
 }
 
-// A picture of a card, drawn unscaled from the top-left corner of its box and cut off at the
-// box's edges. A plain label: it takes no focus and accepts no drops.
-QLabel *addPicture(BevelPanel *card, const QString &name, const QString &file, const QRect &box,
-                   const QString &shows)
-{
-    auto *picture = new QLabel(card);
-    picture->setObjectName(name);
-    picture->setAccessibleName(shows);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setScaledContents(false);
-    picture->setContentsMargins(0, 0, 0, 0);
-    picture->setPixmap(QPixmap::fromImage(loadPicture(file)));
-    picture->setGeometry(box);
-    return picture;
-}
-
 } // namespace
 
 TForm4::TForm4(QWidget *parent) : QWidget(parent)
@@ -106,8 +88,10 @@ void TForm4::buildSingleNCard()
 {
     BevelPanel *card =
         makeCard(this, QStringLiteral("Panel1"), QRect(10, 8, 385, 140), kSingleNCardColor);
-    addPicture(card, QStringLiteral("Image1"), QStringLiteral(":/assets/PictureN.bmp"),
-               QRect(25, 26, 102, 88), QStringLiteral("Буква Н"));
+    // Drawn unscaled from the top-left corner of its box and cut off at the box's edges.
+    makePicture(card, QStringLiteral("Image1"), QStringLiteral("Буква Н"),
+                QStringLiteral(":/assets/PictureN.bmp"), QRect(25, 26, 102, 88),
+                PictureFit::Natural);
     addText(card, QStringLiteral("Label1"), QStringLiteral("Если:"), {139, 13}, clWindowText);
     addText(card, QStringLiteral("Label3"), QStringLiteral("1. нет суффикса;"), {139, 29},
             clWindowText);
@@ -125,8 +109,9 @@ void TForm4::buildDoubleNnCard()
     BevelPanel *card =
         makeCard(this, QStringLiteral("Panel2"), QRect(10, 160, 385, 140), kDoubleNnCardColor);
     // The НН picture is one pixel wider than its box; its last column is cut off.
-    addPicture(card, QStringLiteral("Image2"), QStringLiteral(":/assets/PictureNN.bmp"),
-               QRect(25, 26, 102, 87), QStringLiteral("Буквы НН"));
+    makePicture(card, QStringLiteral("Image2"), QStringLiteral("Буквы НН"),
+                QStringLiteral(":/assets/PictureNN.bmp"), QRect(25, 26, 102, 87),
+                PictureFit::Natural);
     addText(card, QStringLiteral("Label5"), QStringLiteral("Если:"), {139, 20}, clWindowText);
     // The run of blanks lets the wrap break the rule after "Н": the first line ends there and
     // the suffix stands alone on the second.

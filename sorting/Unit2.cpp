@@ -141,13 +141,13 @@ void TForm2::createTargetPanel()
                          QRect(kColumnLeft, kTargetPanelTopLow, kColumnWidth, kTargetPanelHeight),
                          kTargetPanelColor, Bevel::Lowered, Bevel::Raised, 3);
     // Both at their natural size; the НН picture is a column wider than its box and is cut.
-    m_image2 = makeSortingPicture(m_panel1, QStringLiteral("Image2"), QStringLiteral("Буквы НН"),
-                                  QStringLiteral(":/assets/PictureNN.bmp"), QRect(29, 24, 102, 87),
-                                  PictureFit::Natural);
+    m_image2 = makePicture(m_panel1, QStringLiteral("Image2"), QStringLiteral("Буквы НН"),
+                           QStringLiteral(":/assets/PictureNN.bmp"), QRect(29, 24, 102, 87),
+                           PictureFit::Natural);
     m_image2->setProperty(kHintProperty, QStringLiteral("nn"));
-    m_image1 = makeSortingPicture(m_panel1, QStringLiteral("Image1"), QStringLiteral("Буква Н"),
-                                  QStringLiteral(":/assets/PictureN.bmp"), QRect(29, 120, 102, 88),
-                                  PictureFit::Natural);
+    m_image1 = makePicture(m_panel1, QStringLiteral("Image1"), QStringLiteral("Буква Н"),
+                           QStringLiteral(":/assets/PictureN.bmp"), QRect(29, 120, 102, 88),
+                           PictureFit::Natural);
     m_image1->setProperty(kHintProperty, QStringLiteral("n"));
     // Both pictures take every word, whatever it is and whenever it comes.
     m_drag->addTarget(m_image1, [this](int word) { Image1DragDrop(word); });
@@ -159,9 +159,9 @@ void TForm2::createInstructionPanel()
     m_panel4 = makeSortingPanel(this, QStringLiteral("Panel4"), QStringLiteral("Задание"),
                                 QRect(kColumnLeft, 16, kColumnWidth, 61), clBtnFace, Bevel::Raised,
                                 Bevel::Lowered, 3);
-    makeSortingPicture(
-        m_panel4, QStringLiteral("Image3"), QStringLiteral("Полоса от жёлтого к розовому"),
-        QStringLiteral(":/assets/GradientStrip.bmp"), QRect(7, 6, 148, 49), PictureFit::Stretched);
+    makePicture(m_panel4, QStringLiteral("Image3"), QStringLiteral("Полоса от жёлтого к розовому"),
+                QStringLiteral(":/assets/GradientStrip.bmp"), QRect(7, 6, 148, 49),
+                PictureFit::Stretched);
     // Transparent over the strip. The run of blanks makes the wrap put "слова." on the second
     // line.
     QLabel *label =

@@ -148,6 +148,9 @@ protected:
         EXPECT_TRUE(label(s.hint)->isVisible()) << s.hint;
         EXPECT_TRUE(label(s.count)->isVisible()) << s.count;
         EXPECT_EQ(label(s.count)->text(), count);
+        EXPECT_EQ(label(s.image)->pixmap().toImage(),
+                  QPixmap::fromImage(loadPicture(":/assets/CompletionMark.jpg")).toImage())
+            << s.image;
         const QFontMetrics fm(label(s.count)->font());
         EXPECT_EQ(label(s.count)->size(), QSize(fm.horizontalAdvance(count), fm.height()))
             << "the count label sizes itself to its text";
@@ -196,7 +199,6 @@ TEST_F(Board, FrameMenuBarAndPanelsAsDesigned)
 TEST_F(Board, EverySlotAtItsPlaceInItsLookAndOnlyTwoLiveAtStart)
 {
     showActive();
-    const QPixmap mark = QPixmap::fromImage(loadPicture(":/assets/CompletionMark.jpg"));
     for (const SlotRow &s : kSlots) {
         SCOPED_TRACE(s.button);
         expectOpen(s);
@@ -216,7 +218,8 @@ TEST_F(Board, EverySlotAtItsPlaceInItsLookAndOnlyTwoLiveAtStart)
 
         auto *image = label(s.image);
         EXPECT_EQ(image->geometry(), QRect(s.markAt, QSize(35, 35)));
-        EXPECT_EQ(image->pixmap().toImage(), mark.toImage());
+        // Unpassed, the mark has no picture yet: it is decoded when a variant is first passed.
+        EXPECT_TRUE(image->pixmap().isNull());
         EXPECT_FALSE(image->hasScaledContents());
 
         auto *hint = label(s.hint);

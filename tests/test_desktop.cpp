@@ -11,7 +11,9 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -112,8 +114,7 @@ TEST(Pictures, JpegDecodesAndBrokenFilesFailClearly)
 
     EXPECT_THROW(decodeJpeg(good.left(good.size() / 2), QStringLiteral("half")), PictureError)
         << "a truncated file is an error, not a half picture";
-    EXPECT_THROW(decodeJpeg(QByteArray("not a jpeg at all"), QStringLiteral("text")),
-                 PictureError);
+    EXPECT_THROW(decodeJpeg(QByteArray("not a jpeg at all"), QStringLiteral("text")), PictureError);
     EXPECT_THROW(decodeJpeg(QByteArray(), QStringLiteral("empty")), PictureError);
     try {
         decodeJpeg(QByteArray("GIF89a"), QStringLiteral("odd.jpg"));
@@ -123,6 +124,72 @@ TEST(Pictures, JpegDecodesAndBrokenFilesFailClearly)
     }
     EXPECT_THROW(loadPicture(QStringLiteral(":/assets/missing.bmp")), PictureError);
     EXPECT_FALSE(programIcon().availableSizes().isEmpty());
+}
+
+TEST(Pictures, ReadByTheFormatTheirNameGives)
+{
+    const QImage n = loadPicture(QStringLiteral(":/assets/PictureN.bmp"));
+    EXPECT_EQ(n.size(), QSize(102, 88));
+    // A PNG's bytes under a BMP's name are not guessed into a picture.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString misnamed = dir.filePath(QStringLiteral("icon.bmp"));
+    QFile out(misnamed);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(readResource(QStringLiteral(":/assets/WindowIcon16.png")));
+    out.close();
+    try {
+        loadPicture(misnamed);
+        FAIL() << "a PNG named .bmp was read";
+    } catch (const PictureError &e) {
+        EXPECT_NE(std::string(e.what()).find("icon.bmp"), std::string::npos) << e.what();
+    }
+    const QList<QSize> sizes = programIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
+}
+
+TEST(Pictures, AHiddenWindowsPicturesAreDecodedAtItsFirstShowing)
+{
+    QWidget window;
+    window.resize(300, 200);
+    auto *panel = new QWidget(&window);
+    panel->setGeometry(10, 10, 280, 180);
+    QLabel *letter = makePicture(panel, QStringLiteral("Image1"), QStringLiteral("Буква Н"),
+                                 QStringLiteral(":/assets/PictureN.bmp"), QRect(5, 5, 102, 88),
+                                 PictureFit::Natural);
+    QLabel *strip = makePicture(panel, QStringLiteral("Image3"), QStringLiteral("Полоса"),
+                                QStringLiteral(":/assets/GradientStrip.bmp"),
+                                QRect(120, 5, 148, 49), PictureFit::Stretched);
+    QLabel *broken = makePicture(panel, QStringLiteral("Image4"), QStringLiteral("Ничего"),
+                                 QStringLiteral(":/assets/missing.bmp"), QRect(5, 100, 20, 20),
+                                 PictureFit::Natural);
+    EXPECT_EQ(letter->objectName(), "Image1");
+    EXPECT_EQ(letter->accessibleName(), "Буква Н");
+    EXPECT_EQ(letter->geometry(), QRect(5, 5, 102, 88));
+    EXPECT_FALSE(letter->hasScaledContents());
+    EXPECT_TRUE(strip->hasScaledContents());
+    EXPECT_TRUE(letter->pixmap().isNull()) << "decoded before the window was shown";
+    EXPECT_TRUE(strip->pixmap().isNull());
+
+    // A picture that cannot be read stays empty and takes nothing else down with it.
+    window.show();
+    const auto asShown = [](const QImage &image) { return QPixmap::fromImage(image).toImage(); };
+    EXPECT_EQ(letter->pixmap().toImage(),
+              asShown(loadPicture(QStringLiteral(":/assets/PictureN.bmp"))));
+    EXPECT_EQ(strip->pixmap().toImage(),
+              asShown(loadPicture(QStringLiteral(":/assets/GradientStrip.bmp"))));
+    EXPECT_TRUE(broken->pixmap().isNull());
+
+    // Made in a window already on screen, a picture is decoded at once; shown again, the
+    // window decodes nothing twice.
+    const qint64 before = letter->pixmap().cacheKey();
+    QLabel *late = makePicture(panel, QStringLiteral("Image2"), QStringLiteral("Буквы НН"),
+                               QStringLiteral(":/assets/PictureNN.bmp"), QRect(5, 5, 102, 87),
+                               PictureFit::Natural);
+    EXPECT_EQ(late->pixmap().size(), QSize(103, 87));
+    window.hide();
+    window.show();
+    EXPECT_EQ(letter->pixmap().cacheKey(), before);
 }
 
 TEST(FormFrame, ClientSizeLabelsAndWrapping)
@@ -144,9 +211,9 @@ TEST(FormFrame, ClientSizeLabelsAndWrapping)
     EXPECT_EQ(plain->pos(), QPoint(139, 13));
     EXPECT_EQ(plain->width(), QFontMetrics(font).horizontalAdvance(QStringLiteral("Если:")));
     EXPECT_TRUE(plain->autoFillBackground());
-    QLabel *wrapped =
-        makeLabel(&form, QStringLiteral("Label4"), QStringLiteral("стеклянный, деревянный, оловянный."),
-                  205, 80, font, QColor(0, 0, 255), QColor(), 101);
+    QLabel *wrapped = makeLabel(&form, QStringLiteral("Label4"),
+                                QStringLiteral("стеклянный, деревянный, оловянный."), 205, 80, font,
+                                QColor(0, 0, 255), QColor(), 101);
     EXPECT_EQ(wrapped->width(), 101);
     EXPECT_EQ(wrapped->height(), 3 * QFontMetrics(font).lineSpacing()) << "one word a line";
     EXPECT_FALSE(wrapped->autoFillBackground()) << "no background: transparent";

@@ -450,6 +450,8 @@ TEST_F(HelpWindow, PicturesShowUnscaledAndCutAtTheirBoxes)
         QRect box;
         QString shows;
     };
+    // The pictures are decoded when the window is first shown.
+    showWindow(form.get());
     const QImage window = render(form.get());
     for (const Picture &p : {Picture{"Image1", "Panel1", ":/assets/PictureN.bmp", QSize(102, 88),
                                      QRect(25, 26, 102, 88), QStringLiteral("Буква Н")},

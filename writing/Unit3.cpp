@@ -4,7 +4,6 @@
 #include "BoardControls.h"
 #include "DesktopLook.h"
 #include "FormFrame.h"
-#include "Pictures.h"
 #include "TsButton.h"
 #include "Unit1.h"
 #include "WindowRules.h"
@@ -14,7 +13,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
-#include <QPixmap>
 
 #include <optional>
 #include <string>
@@ -80,21 +78,6 @@ BevelPanel *makePanel(QWidget *parent, const QString &name, const QString &role,
     panel->setBevelInner(inner);
     panel->setBevelWidth(bevelWidth);
     return panel;
-}
-
-// A picture at its natural size from the top-left corner of its box, never stretched; what the
-// picture leaves of the box shows the panel.
-QLabel *makePicture(QWidget *parent, const QString &name, const QString &file, const QRect &box,
-                    const QString &shows)
-{
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(name);
-    picture->setAccessibleName(shows);
-    picture->setPixmap(QPixmap::fromImage(loadPicture(file)));
-    picture->setScaledContents(false);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setGeometry(box);
-    return picture;
 }
 
 TsButton *makeButton(QWidget *panel, const QString &name, const QString &caption, QPoint at,
@@ -181,12 +164,14 @@ void TForm3::createPicturePanel()
     m_panel2 = makePanel(this, QStringLiteral("Panel2"), QStringLiteral("Картинка"),
                          QRect(319, 226, 221, 310), kPicturePanelColor, BevelPanel::Bevel::Raised,
                          BevelPanel::Bevel::Lowered, 3);
-    m_smilingPicture =
-        makePicture(m_panel2, QStringLiteral("Image1"), QStringLiteral(":/assets/SmilingFace.bmp"),
-                    QRect(16, 23, 190, 182), QStringLiteral("Мальчик смеётся"));
-    m_teasingPicture =
-        makePicture(m_panel2, QStringLiteral("Image2"), QStringLiteral(":/assets/TeasingFace.bmp"),
-                    QRect(16, 16, 190, 195), QStringLiteral("Мальчик дразнится"));
+    // Both at their natural size from the top-left corner of their boxes; what a picture leaves
+    // of its box shows the panel.
+    m_smilingPicture = makePicture(
+        m_panel2, QStringLiteral("Image1"), QStringLiteral("Мальчик смеётся"),
+        QStringLiteral(":/assets/SmilingFace.bmp"), QRect(16, 23, 190, 182), PictureFit::Natural);
+    m_teasingPicture = makePicture(
+        m_panel2, QStringLiteral("Image2"), QStringLiteral("Мальчик дразнится"),
+        QStringLiteral(":/assets/TeasingFace.bmp"), QRect(16, 16, 190, 195), PictureFit::Natural);
 }
 
 void TForm3::createCheckPanel()
