@@ -1,8 +1,16 @@
 #include "DesktopLook.h"
 
 #include <QApplication>
-#include <QStyleFactory>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QProxyStyle>
 #include <QWidget>
+
+#include <utility>
 
 QColor toQColor(TColor color)
 {
@@ -21,9 +29,38 @@ QColor toQColor(TColor color)
     return QColor(c.r, c.g, c.b);
 }
 
+namespace {
+
+// The face to ask for: the named one where it is installed, else its usual stand-in from the
+// fonts the program depends on. Asked for a face that is missing, Qt would search fontconfig's
+// whole fallback list for every size and weight, several milliseconds at start-up on an old
+// machine; the stand-ins are what that search finds. With neither installed the name is left to
+// fontconfig's matching.
+QString installedFamily(const QString &family)
+{
+    static const std::pair<QLatin1String, QLatin1String> standIns[] = {
+        {QLatin1String("Verdana"), QLatin1String("DejaVu Sans")},
+        {QLatin1String("MS Sans Serif"), QLatin1String("DejaVu Sans")},
+        {QLatin1String("Times New Roman"), QLatin1String("Liberation Serif")},
+    };
+    const QStringList installed = QFontDatabase::families();
+    if (installed.contains(family, Qt::CaseInsensitive)) {
+        return family;
+    }
+    for (const auto &[named, standIn] : standIns) {
+        if (family.compare(named, Qt::CaseInsensitive) == 0 &&
+            installed.contains(standIn, Qt::CaseInsensitive)) {
+            return standIn;
+        }
+    }
+    return family;
+}
+
+} // namespace
+
 QFont desktopFont(const QString &family, int pixelSize, bool bold, bool underline)
 {
-    QFont font(family);
+    QFont font(installedFamily(family));
     // Where the named face is missing, stay in its kind of face.
     font.setStyleHint(family.contains(QLatin1String("Times")) ? QFont::Serif : QFont::SansSerif);
     font.setPixelSize(pixelSize);
@@ -54,11 +91,53 @@ QPalette desktopPalette()
     return pal;
 }
 
+namespace {
+
+// Fusion, with the overflow arrow of menu bars drawn here. Fusion reads that arrow from an icon
+// file through QIcon::addFile, which has Qt load and query every image plugin it has as soon as
+// the first menu bar is made, before the board can show; the arrow is shown only when the menus
+// do not fit, which the program's never fail to.
+class DesktopStyle : public QProxyStyle
+{
+public:
+    DesktopStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (which == SP_ToolBarHorizontalExtensionButton ||
+            which == SP_ToolBarVerticalExtensionButton) {
+            return overflowArrow(which == SP_ToolBarVerticalExtensionButton);
+        }
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+
+private:
+    // Two small chevrons, pointing right (or down), in the text colour, on 16 x 16 pixels.
+    static QIcon overflowArrow(bool down)
+    {
+        QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setPen(QPen(toQColor(clWindowText), 1.5));
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (down) {
+            painter.translate(16, 0);
+            painter.rotate(90);
+        }
+        for (const qreal x : {4.5, 8.5}) {
+            painter.drawPolyline(QPolygonF{{x, 4.5}, {x + 3.5, 8.0}, {x, 11.5}});
+        }
+        painter.end();
+        return QIcon(QPixmap::fromImage(image));
+    }
+};
+
+} // namespace
+
 void applyDesktopLook(QApplication &app)
 {
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        app.setStyle(fusion);
-    }
+    app.setStyle(new DesktopStyle);
     app.setPalette(desktopPalette());
 }
 

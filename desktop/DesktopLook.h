@@ -22,7 +22,8 @@ constexpr TColor clBtnHighlight = clSystemColor | 20;
 QColor toQColor(TColor color);
 
 // A font by the name the windows give it (Verdana, MS Sans Serif, Times New Roman), with the
-// given character height in pixels. The desktop's font matching maps the names to installed faces.
+// given character height in pixels. A missing face is replaced by its stand-in (DejaVu Sans for
+// the two sans faces, Liberation Serif for Times New Roman), else by the desktop's font matching.
 QFont desktopFont(const QString &family, int pixelSize, bool bold = false, bool underline = false);
 
 // The palette built from the fixed system colours.

@@ -72,7 +72,8 @@ QRect inkBox(const BgrImage &img, int limit = 90)
 
 TEST_F(ProgramButton, FontsResolveToInstalledFaces)
 {
-    // Verdana maps to DejaVu Sans through fontconfig; a missing font package shows here.
+    // Verdana, where missing, is asked for as its stand-in DejaVu Sans; a missing font package
+    // shows here.
     const QFontInfo info(button->font());
     EXPECT_EQ(info.pixelSize(), 11);
     EXPECT_TRUE(info.bold());
@@ -133,8 +134,7 @@ TEST_F(ProgramButton, PressedLookShiftsGradientAndCaption)
     const BgrImage &img = button->RenderCache();
     // Row y holds the hot gradient's row y - 1.
     for (int y : {11, 13, 14}) {
-        EXPECT_EQ(img.pixel(15, y), masked(composed(kPressedGrey[y], kHotPainting), 128, 255))
-            << y;
+        EXPECT_EQ(img.pixel(15, y), masked(composed(kPressedGrey[y], kHotPainting), 128, 255)) << y;
     }
     // Column 0 keeps the unshifted gradient's row.
     expectSides(img, composed(kPressedGrey[12], kHotPainting), kPressedLeft, kPressedRight,
@@ -186,7 +186,8 @@ TEST_F(ProgramButton, CutCornersShowTheParent)
     const QImage shot = panel->grab().toImage();
     const qreal dpr = shot.devicePixelRatio();
     auto screen = [&](int x, int y) {
-        return toRgb(shot.pixel(static_cast<int>((20 + x) * dpr), static_cast<int>((20 + y) * dpr)));
+        return toRgb(
+            shot.pixel(static_cast<int>((20 + x) * dpr), static_cast<int>((20 + y) * dpr)));
     };
     // The holes of the mask: three along the outer row and further pixels next to them.
     const QRegion shape = button->mask();

@@ -8,13 +8,20 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +59,63 @@ TEST(DesktopLook, FixedSystemColoursAndFonts)
     EXPECT_EQ(times.pixelSize(), 21);
     const QFontInfo sans(desktopFont(QStringLiteral("MS Sans Serif"), 11));
     EXPECT_FALSE(sans.family().isEmpty());
+}
+
+TEST(DesktopLook, MissingFacesAreAskedForByTheirStandIns)
+{
+    const QStringList installed = QFontDatabase::families();
+    const auto asked = [](const char *family) {
+        return desktopFont(QString::fromLatin1(family), 11).family();
+    };
+    // Installed faces are asked for by their own names, missing ones by their stand-ins (the
+    // same faces the desktop's font matching would pick, without its search).
+    for (auto [named, standIn] :
+         {std::pair{"Verdana", "DejaVu Sans"}, std::pair{"MS Sans Serif", "DejaVu Sans"},
+          std::pair{"Times New Roman", "Liberation Serif"}}) {
+        const bool present = installed.contains(QString::fromLatin1(named), Qt::CaseInsensitive);
+        EXPECT_EQ(asked(named), QString::fromLatin1(present ? named : standIn)) << named;
+    }
+    EXPECT_EQ(asked("DejaVu Sans"), "DejaVu Sans");
+    // A face with no stand-in is left to the font matching, in its kind of face.
+    const QFont unknown = desktopFont(QStringLiteral("No Such Face"), 15, true, true);
+    EXPECT_EQ(unknown.family(), "No Such Face");
+    EXPECT_EQ(unknown.styleHint(), QFont::SansSerif);
+    EXPECT_EQ(unknown.pixelSize(), 15);
+    EXPECT_TRUE(unknown.bold() && unknown.underline());
+    EXPECT_EQ(desktopFont(QStringLiteral("Times New Roman"), 21).styleHint(), QFont::Serif);
+}
+
+TEST(DesktopLook, FusionWithItsOwnMenuBarOverflowArrows)
+{
+    applyDesktopLook(*qApp);
+    auto *style = qobject_cast<QProxyStyle *>(QApplication::style());
+    ASSERT_TRUE(style);
+    EXPECT_EQ(style->baseStyle()->name().toLower(), "fusion");
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(240, 240, 240));
+    // Both arrows are drawn: dark chevrons on a clear ground, the second one turned down.
+    const QImage right =
+        style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16, 16).toImage();
+    const QImage down =
+        style->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton).pixmap(16, 16).toImage();
+    ASSERT_EQ(right.size(), QSize(16, 16));
+    ASSERT_EQ(down.size(), QSize(16, 16));
+    EXPECT_EQ(qAlpha(right.pixel(0, 0)), 0);
+    EXPECT_GT(qAlpha(right.pixel(7, 8)), 128) << "the tip of the first chevron";
+    EXPECT_LT(qGray(right.pixel(7, 8)), 64);
+    // The first chevron's lower arm, pointing right, lies where the one pointing down has none,
+    // and the other way round for its upper-right arm.
+    EXPECT_GT(qAlpha(right.pixel(5, 11)), 64);
+    EXPECT_LT(qAlpha(down.pixel(5, 11)), 16);
+    EXPECT_GT(qAlpha(down.pixel(11, 5)), 64);
+    EXPECT_LT(qAlpha(right.pixel(11, 5)), 16);
+    // Every other icon is still Fusion's.
+    EXPECT_FALSE(style->standardIcon(QStyle::SP_TitleBarCloseButton).isNull());
+    // A menu bar takes the drawn arrow for its overflow button.
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("Разработчики"));
+    const auto *overflow = window.menuBar()->findChild<QToolButton *>();
+    ASSERT_TRUE(overflow);
+    EXPECT_EQ(overflow->icon().pixmap(16, 16).toImage(), right);
 }
 
 TEST(BevelPanel, OuterAndInnerBevelsAroundThePlainColour)

@@ -1,6 +1,7 @@
 // The sorting window as the pupil sees it: every control at its place in its look, the pictures
 // as drawn, the keyboard order, what is shown in every state after real drags and presses, and
 // what "Дальше" and the close box do to the window, the board and the help window.
+#include "Faces.h"
 #include "test_sorting_window_fixture.h"
 
 #include "Pictures.h"
@@ -144,7 +145,7 @@ TEST_F(SortingWindowLook, FrameAndPanelsAsDesigned)
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(form->size(), QSize(397, 487));
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(227, 227, 227));
-    EXPECT_EQ(form->font().family(), "MS Sans Serif");
+    EXPECT_EQ(form->font().family(), askedFace("MS Sans Serif"));
     EXPECT_EQ(form->font().pixelSize(), 11);
 
     struct PanelRow
@@ -270,8 +271,8 @@ TEST_F(SortingWindowLook, CheckPanelLabelsAndTheFourSkinnedButtons)
         EXPECT_EQ(style->Painting()->Color(), b.painting);
     }
     // "Помогите!" is in Verdana, the check panel's buttons in MS Sans Serif.
-    EXPECT_EQ(button("sButton3")->font().family(), "Verdana");
-    EXPECT_EQ(button("sButton5")->font().family(), "MS Sans Serif");
+    EXPECT_EQ(button("sButton3")->font().family(), askedFace("Verdana"));
+    EXPECT_EQ(button("sButton5")->font().family(), askedFace("MS Sans Serif"));
 }
 
 TEST_F(SortingWindowLook, LetterPicturesUnscaledAndCutTheStripStretched)

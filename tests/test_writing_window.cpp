@@ -1,6 +1,7 @@
 // The writing exercise window as the pupil first sees it and as it is built: the frame, every
 // control at its place in its size, colour, bevel and font, the keyboard order, and the
 // rendered pixels where the look is what matters.
+#include "Faces.h"
 #include "test_writing_window_fixture.h"
 
 #include "BevelPanel.h"
@@ -136,7 +137,7 @@ TEST_F(WritingLook, WordListLabelsAtTheirPlacesInTheirLook)
         EXPECT_EQ(l->text(), QString::fromUtf8(text));
         EXPECT_EQ(l->pos(), at);
         expectFont(l, 13);
-        EXPECT_EQ(l->font().family(), "MS Sans Serif");
+        EXPECT_EQ(l->font().family(), askedFace("MS Sans Serif"));
         EXPECT_EQ(l->palette().color(QPalette::WindowText), colour);
     }
 }
@@ -199,7 +200,7 @@ TEST_F(WritingLook, CheckPanelTextsAndTheFourButtonsInTheirLook)
         EXPECT_EQ(b->Caption(), QString::fromUtf8(text));
         EXPECT_EQ(b->accessibleName(), b->Caption());
         expectFont(b, 11);
-        EXPECT_EQ(b->font().family(), family);
+        EXPECT_EQ(b->font().family(), askedFace(family));
         EXPECT_EQ(b->FontColor(), kBlack);
         EXPECT_EQ(b->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_EQ(b->sStyle()->SkinSection(), "TsButton");
