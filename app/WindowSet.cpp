@@ -9,8 +9,14 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
+#include <QWindow>
+
+#include <utility>
 
 namespace {
+
+constexpr int kFirstFrameWaitMs = 1000;
 
 // Keeps the mouse away from the controls of a closed window. Qt hands every mouse event to the
 // control a button went down on until all buttons are up again, even after that control's
@@ -45,18 +51,63 @@ TForm2 *Form2 = nullptr;
 TForm3 *Form3 = nullptr;
 TForm4 *Form4 = nullptr;
 
-WindowSet::WindowSet(std::function<void(QWidget *)> created)
+WindowSet::WindowSet(std::function<void(QWidget *)> created) : m_created(std::move(created))
 {
-    // Each window is known by the name of its program-wide reference.
-    auto announce = [&](QWidget *w) {
-        w->setObjectName(QStringLiteral("Form%1").arg(++m_created));
-        if (created) {
-            created(w);
-        }
-    };
     m_form1 = std::make_unique<TForm1>();
     Form1 = m_form1.get();
     announce(Form1);
+    Form1->installEventFilter(this);
+    qApp->installEventFilter(new ClosedWindowMouseFilter(this));
+}
+
+WindowSet::~WindowSet()
+{
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+    Form4 = nullptr;
+}
+
+void WindowSet::announce(QWidget *window)
+{
+    // Each window is known by the name of its program-wide reference.
+    window->setObjectName(QStringLiteral("Form%1").arg(++m_count));
+    if (m_created) {
+        m_created(window);
+    }
+}
+
+void WindowSet::start()
+{
+    showWindow(Form1);
+    if (m_form2) {
+        return;
+    }
+    // The board's first frame goes to the screen before the three hidden windows are made, so
+    // the pupil sees the program sooner. Mouse and keyboard input waits meanwhile: nothing the
+    // pupil does reaches a window before all four exist.
+    // A window system that never shows the board (or shows it late) delays the rest at most
+    // this long; the running timer also wakes the wait below when nothing else comes.
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    giveUp.start(kFirstFrameWaitMs);
+    const QWindow *board = Form1->windowHandle();
+    while (board && !board->isExposed() && Form1->isVisible() && giveUp.isActive()) {
+        // An exposed board has painted its first frame: Qt paints and flushes a widget window
+        // while it handles the expose.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
+    }
+    createHiddenWindows();
+    if (!Form1->isVisible()) {
+        // The board was closed while it waited, before the event loop ran: end the program as
+        // soon as it does.
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+}
+
+void WindowSet::createHiddenWindows()
+{
     m_form2 = std::make_unique<TForm2>();
     Form2 = m_form2.get();
     announce(Form2);
@@ -71,23 +122,7 @@ WindowSet::WindowSet(std::function<void(QWidget *)> created)
     Form1->setExerciseWindows(Form2, Form3);
     Form2->setPeers(Form1, Form4);
     Form3->setPeers(Form1, Form4);
-    Form1->installEventFilter(this);
-    qApp->installEventFilter(new ClosedWindowMouseFilter(this));
 }
-
-WindowSet::~WindowSet()
-{
-    Form1 = nullptr;
-    Form2 = nullptr;
-    Form3 = nullptr;
-    Form4 = nullptr;
-}
-
-void WindowSet::start()
-{
-    showWindow(Form1);
-}
-
 bool WindowSet::eventFilter(QObject *watched, QEvent *event)
 {
     // Closing the board ends the program at once, whatever else is open. The other windows need

@@ -25,18 +25,24 @@ class WindowSet : public QObject
 {
     Q_OBJECT
 public:
-    // Creates the four windows; `created` (for tests) hears of each as it is made.
+    // Creates the board; `created` (for tests) hears of each window as it is made.
     explicit WindowSet(std::function<void(QWidget *)> created = {});
     ~WindowSet() override;
 
-    // Shows the board, centred on the screen.
+    // Shows the board, centred on the screen. The first time, once the board's first frame is
+    // on the screen, it creates the other three windows, hidden; no mouse or keyboard input is
+    // handled before they exist.
     void start();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    int m_created = 0;
+    void announce(QWidget *window);
+    void createHiddenWindows();
+
+    std::function<void(QWidget *)> m_created;
+    int m_count = 0;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TForm2> m_form2;
     std::unique_ptr<TForm3> m_form3;

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -31,18 +32,33 @@ TsButton *button(QWidget *window, const char *name)
 }
 } // namespace
 
-TEST(WindowSet, CreatesTheFourWindowsInOrderAllHidden)
+TEST(WindowSet, CreatesTheFourWindowsInOrderTheHiddenOnesOnceTheBoardIsOnScreen)
 {
     QStringList order;
     WindowSet set([&](QWidget *w) {
         order << w->objectName();
-        EXPECT_FALSE(w->isVisible());
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+        if (w != Form1) {
+            // The board is up and has had its first frame before any other window is made.
+            EXPECT_TRUE(Form1->isVisible());
+            ASSERT_TRUE(Form1->windowHandle());
+            EXPECT_TRUE(Form1->windowHandle()->isExposed());
+        }
     });
+    EXPECT_EQ(order, QStringList{"Form1"});
+    ASSERT_TRUE(Form1);
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_FALSE(Form2 || Form3 || Form4);
+
+    set.start();
     EXPECT_EQ(order, (QStringList{"Form1", "Form2", "Form3", "Form4"}));
     ASSERT_TRUE(Form1 && Form2 && Form3 && Form4);
+    EXPECT_TRUE(Form1->isVisible());
     for (QWidget *w : std::initializer_list<QWidget *>{Form1, Form2, Form3, Form4}) {
-        EXPECT_FALSE(w->isVisible());
         EXPECT_TRUE(w->isWindow());
+    }
+    for (QWidget *w : std::initializer_list<QWidget *>{Form2, Form3, Form4}) {
+        EXPECT_FALSE(w->isVisible());
     }
     EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
     EXPECT_EQ(Form2->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
@@ -50,10 +66,49 @@ TEST(WindowSet, CreatesTheFourWindowsInOrderAllHidden)
     EXPECT_EQ(Form4->windowTitle(), QStringLiteral("Помощь"));
     // The exercise windows' frames: sizes less the frame, the 3-D light colour.
     EXPECT_EQ(Form2->size(), QSize(397, 487));
-    EXPECT_EQ(Form3->size(), QSize(TForm3::kNarrowWidth - 8, 545)) << "the writing window opens narrow";
+    EXPECT_EQ(Form3->size(), QSize(TForm3::kNarrowWidth - 8, 545))
+        << "the writing window opens narrow";
     EXPECT_EQ(Form2->palette().color(QPalette::Window), QColor(227, 227, 227));
     EXPECT_EQ(Form3->palette().color(QPalette::Window), QColor(227, 227, 227));
     EXPECT_FALSE(Form2->windowIcon().isNull());
+
+    // The board's two live variants open the windows made after it.
+    QTest::mouseClick(button(Form1, "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(Form2->isVisible());
+    QTest::mouseClick(button(Form1, "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(Form3->isVisible());
+
+    // Started again, nothing is made twice.
+    set.start();
+    EXPECT_EQ(order.size(), 4);
+}
+
+TEST(WindowSet, BoardClosedBeforeTheProgramRunsStillEndsIt)
+{
+    // Closed while the board waits for its first frame, before the event loop runs: the
+    // program ends as soon as it does, instead of running on without a window.
+    WindowSet set;
+    struct CloseOnExpose : QObject
+    {
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Expose && Form1->isVisible()) {
+                Form1->close();
+            }
+            return false;
+        }
+    } closer;
+    Form1->winId();
+    Form1->windowHandle()->installEventFilter(&closer);
+    set.start();
+    Form1->windowHandle()->removeEventFilter(&closer);
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_TRUE(Form2 && Form3 && Form4) << "the windows are made all the same";
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
 }
 
 TEST(WindowSet, StartShowsOnlyTheBoardCentredWithTheFirstVariantFocused)
