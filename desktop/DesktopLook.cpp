@@ -4,9 +4,7 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
-#include <QPolygonF>
 #include <QProxyStyle>
 #include <QWidget>
 
@@ -113,22 +111,24 @@ public:
     }
 
 private:
-    // Two small chevrons, pointing right (or down), in the text colour, on 16 x 16 pixels.
+    // Two small chevrons pointing right (or down) in the text colour on 16 x 16 clear pixels,
+    // set pixel by pixel: the arrow is made with every menu bar, and a painter would bring in
+    // the rasterizer's code for nothing.
     static QIcon overflowArrow(bool down)
     {
-        QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+        QImage image(16, 16, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setPen(QPen(toQColor(clWindowText), 1.5));
-        painter.setRenderHint(QPainter::Antialiasing);
-        if (down) {
-            painter.translate(16, 0);
-            painter.rotate(90);
+        const QRgb ink = toQColor(clWindowText).rgba();
+        for (const int left : {4, 8}) {
+            for (int i = 0; i < 4; ++i) {
+                // Each arm a diagonal of four pixels, two wide; the arms meet at the tip.
+                for (const int y : {4 + i, 11 - i}) {
+                    for (const int x : {left + i, left + i + 1}) {
+                        image.setPixel(down ? y : x, down ? x : y, ink);
+                    }
+                }
+            }
         }
-        for (const qreal x : {4.5, 8.5}) {
-            painter.drawPolyline(QPolygonF{{x, 4.5}, {x + 3.5, 8.0}, {x, 11.5}});
-        }
-        painter.end();
         return QIcon(QPixmap::fromImage(image));
     }
 };
