@@ -140,9 +140,11 @@ void TForm1::createSlots()
                                    QString::fromUtf8(kHintText), design.hintAt.x(),
                                    design.hintAt.y(), hintFont, toQColor(clWindowText), panelColor);
         slot.hintLabel->hide();
-        slot.countLabel =
-            makeLabel(m_panel1, labelName(2 * number), QString::fromLatin1(kDesignCountText),
-                      design.countAt.x(), design.countAt.y(), countFont, kCountColor, panelColor);
+        // Sized when it is given its count: measured now, it would load its serif face before
+        // the board can show, for a label most runs never show.
+        slot.countLabel = makeUnsizedLabel(
+            m_panel1, labelName(2 * number), QString::fromLatin1(kDesignCountText),
+            design.countAt.x(), design.countAt.y(), countFont, kCountColor, panelColor);
         slot.countLabel->hide();
     }
     connect(m_slots[0].button, &TsButton::clicked, this, &TForm1::sButton1Click);

@@ -80,8 +80,8 @@ void setupFormFrame(QWidget *form, const QString &caption, QSize outer, const QC
     form->setAccessibleName(caption);
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
-                  const QFont &font, const QColor &color, const QColor &background, int wrapWidth)
+QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
+                         const QFont &font, const QColor &color, const QColor &background)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -99,6 +99,14 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
         label->setAutoFillBackground(true);
     }
     label->setPalette(pal);
+    label->move(x, y);
+    return label;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
+                  const QFont &font, const QColor &color, const QColor &background, int wrapWidth)
+{
+    QLabel *label = makeUnsizedLabel(parent, name, text, x, y, font, color, background);
     const QFontMetrics fm(font);
     if (wrapWidth > 0) {
         label->setWordWrap(true);

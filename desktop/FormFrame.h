@@ -27,6 +27,11 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
                   const QFont &font, const QColor &color, const QColor &background,
                   int wrapWidth = 0);
 
+// The same label at (x, y) but not yet sized: measuring loads the font's face, which a label
+// that stays hidden until its text is replaced need not pay for at start-up.
+QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
+                         const QFont &font, const QColor &color, const QColor &background);
+
 // How a picture fills its box: drawn at its natural size from the top-left corner and cut off
 // at the box's edges, or stretched to the box.
 enum class PictureFit { Natural, Stretched };
