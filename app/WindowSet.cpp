@@ -85,9 +85,9 @@ void WindowSet::start()
     }
     // The board's first frame goes to the screen before the three hidden windows are made, so
     // the pupil sees the program sooner. Mouse and keyboard input waits meanwhile: nothing the
-    // pupil does reaches a window before all four exist.
-    // A window system that never shows the board (or shows it late) delays the rest at most
-    // this long; the running timer also wakes the wait below when nothing else comes.
+    // pupil does reaches a window before all four exist. A window system that never shows the
+    // board (or shows it late) delays the rest at most a second; the running timer also wakes
+    // the wait below when nothing else comes.
     QTimer giveUp;
     giveUp.setSingleShot(true);
     giveUp.start(kFirstFrameWaitMs);
@@ -123,6 +123,7 @@ void WindowSet::createHiddenWindows()
     Form2->setPeers(Form1, Form4);
     Form3->setPeers(Form1, Form4);
 }
+
 bool WindowSet::eventFilter(QObject *watched, QEvent *event)
 {
     // Closing the board ends the program at once, whatever else is open. The other windows need

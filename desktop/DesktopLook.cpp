@@ -30,10 +30,10 @@ QColor toQColor(TColor color)
 namespace {
 
 // The face to ask for: the named one where it is installed, else its usual stand-in from the
-// fonts the program depends on. Asked for a face that is missing, Qt would search fontconfig's
-// whole fallback list for every size and weight, several milliseconds at start-up on an old
-// machine; the stand-ins are what that search finds. With neither installed the name is left to
-// fontconfig's matching.
+// fonts the program depends on. Asked for a face that is missing, Qt searches fontconfig's whole
+// fallback list for it, about a million instructions per face before the board can show; the
+// stand-ins are what that search finds. With neither installed the name is left to fontconfig's
+// matching.
 QString installedFamily(const QString &family)
 {
     static const std::pair<QLatin1String, QLatin1String> standIns[] = {
