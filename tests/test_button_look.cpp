@@ -72,8 +72,8 @@ QRect inkBox(const BgrImage &img, int limit = 90)
 
 TEST_F(ProgramButton, FontsResolveToInstalledFaces)
 {
-    // Verdana, where missing, is asked for as its stand-in DejaVu Sans; a missing font package
-    // shows here.
+    // The fixture asks for Verdana itself, which fontconfig maps to DejaVu Sans where it is
+    // missing; a missing font package shows here.
     const QFontInfo info(button->font());
     EXPECT_EQ(info.pixelSize(), 11);
     EXPECT_TRUE(info.bold());
