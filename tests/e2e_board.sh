@@ -3,6 +3,9 @@
 # "З а к р ы т ь" with real mouse input and check that the program ends with code 0.
 # Usage: e2e_board.sh <program> <screenshot.png>
 set -euo pipefail
+# The windows are found by their Russian captions, which xdotool reads in the locale's encoding:
+# a UTF-8 locale whatever the machine's is.
+export LC_ALL=C.UTF-8
 program=${1:?program}
 shot=${2:?screenshot path}
 

@@ -7,6 +7,9 @@
 # with code 0.
 # Usage: e2e_package_start.sh <out-dir> <screenshot.png>
 set -euo pipefail
+# The windows are found by their Russian captions, which xdotool reads in the locale's encoding:
+# a UTF-8 locale whatever the machine's is.
+export LC_ALL=C.UTF-8
 out=${1:?out dir}
 shot=${2:?screenshot path}
 

@@ -5,6 +5,9 @@
 # help count from a screenshot. A screenshot of the sorting window in each state is kept.
 # Usage: e2e_sorting.sh <program> <folder for the screenshots>
 set -euo pipefail
+# The windows are found by their Russian captions, which xdotool reads in the locale's encoding:
+# a UTF-8 locale whatever the machine's is.
+export LC_ALL=C.UTF-8
 program=${1:?program}
 shots=${2:?folder for the screenshots}
 

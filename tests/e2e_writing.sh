@@ -5,12 +5,28 @@
 # completion mark of "Вариант 1-1" and a help count of 1. Then close the program.
 # Usage: e2e_writing.sh <program> <assets folder> <folder for screenshots>
 set -euo pipefail
+# The windows are found by their Russian captions, which xdotool reads in the locale's encoding:
+# a UTF-8 locale whatever the machine's is.
+export LC_ALL=C.UTF-8
 program=${1:?program}
 assets=${2:?assets folder}
 shots=${3:?screenshot folder}
 
+# The X server starts with a Russian keyboard: its "us" layout is swapped for the Russian one in
+# a copy of the keyboard data. Every letter typed below is then a key of the server's own map.
+# With the stock map xdotool binds each Cyrillic letter to a spare keycode and unbinds it after
+# the key; on a loaded machine the program reads the key after the binding has changed and the
+# letter is lost or turns into another. (Loading a map into the running Xvfb with setxkbmap or
+# xmodmap does not take.) Autorepeat is off, so a key held long by a slow machine stays one key.
 if [ -z "${E2E_INNER:-}" ]; then
-  exec env -u QT_QPA_PLATFORM E2E_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  xkb="$shots/xkb"
+  rm -rf "$xkb"
+  mkdir -p "$shots"
+  cp -r /usr/share/X11/xkb "$xkb"
+  printf '%s\n' 'default partial alphanumeric_keys modifier_keys' \
+    'xkb_symbols "basic" { include "ru(winkeys)" };' >"$xkb/symbols/us"
+  exec env -u QT_QPA_PLATFORM E2E_INNER=1 \
+    xvfb-run -a -s "-screen 0 1024x768x24 -r -xkbdir $xkb" "$0" "$@"
 fi
 
 mkdir -p "$shots"
