@@ -1,6 +1,7 @@
 #include "TsBorderMask.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -151,4 +152,57 @@ void DrawBorderMask(BgrImage &image, const BgrImage &mask, BorderState state,
     tileArea(image, W - right, th, W, H - bottom, src, rightPart, row1, right, th, true);
 
     tileArea(image, tw, th, W - tw, H - th, src, col1, row1, tw, th, false);
+}
+
+int BorderMaskScale(double devicePixelRatio)
+{
+    // A ratio a rounding error above a whole number (2.0000001) still takes that mask.
+    constexpr double kSlack = 1e-6;
+    return std::clamp(static_cast<int>(std::ceil(devicePixelRatio - kSlack)), 1, 3);
+}
+
+namespace {
+// The logical pixel a device pixel's centre lies in.
+int logicalOf(int device, double ratio)
+{
+    return static_cast<int>(std::floor((device + 0.5) / ratio));
+}
+} // namespace
+
+std::vector<HolePixel> LogicalHoles(const std::vector<HolePixel> &deviceHoles, int deviceWidth,
+                                    int deviceHeight, double devicePixelRatio)
+{
+    if (deviceWidth <= 0 || deviceHeight <= 0 || !(devicePixelRatio > 0)) {
+        return {};
+    }
+    const double r = devicePixelRatio;
+    const int logicalWidth = logicalOf(deviceWidth - 1, r) + 1;
+    const int logicalHeight = logicalOf(deviceHeight - 1, r) + 1;
+    // How many device columns (rows) each logical column (row) owns.
+    std::vector<int> columns(static_cast<std::size_t>(logicalWidth), 0);
+    std::vector<int> rows(static_cast<std::size_t>(logicalHeight), 0);
+    for (int x = 0; x < deviceWidth; ++x) {
+        ++columns[static_cast<std::size_t>(logicalOf(x, r))];
+    }
+    for (int y = 0; y < deviceHeight; ++y) {
+        ++rows[static_cast<std::size_t>(logicalOf(y, r))];
+    }
+    std::vector<int> count(static_cast<std::size_t>(logicalWidth) * logicalHeight, 0);
+    for (const HolePixel &h : deviceHoles) {
+        if (h.x < 0 || h.y < 0 || h.x >= deviceWidth || h.y >= deviceHeight) {
+            continue;
+        }
+        ++count[static_cast<std::size_t>(logicalOf(h.y, r)) * logicalWidth + logicalOf(h.x, r)];
+    }
+    std::vector<HolePixel> holes;
+    for (int y = 0; y < logicalHeight; ++y) {
+        for (int x = 0; x < logicalWidth; ++x) {
+            const int n = count[static_cast<std::size_t>(y) * logicalWidth + x];
+            const int owned = columns[static_cast<std::size_t>(x)] * rows[static_cast<std::size_t>(y)];
+            if (n > 0 && 2 * n >= owned) {
+                holes.push_back(HolePixel{x, y});
+            }
+        }
+    }
+    return holes;
 }

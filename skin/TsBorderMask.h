@@ -37,3 +37,20 @@ struct HolePixel
 // than 9 × 6 pixels. Buttons narrower or lower than two tiles get corners of half their size.
 void DrawBorderMask(BgrImage &image, const BgrImage &mask, BorderState state,
                     TColor transparentColor, std::vector<HolePixel> *holes = nullptr);
+
+// The built-in masks are drawn at 1×, 2× and 3× (BORD1, BORD1@2x, BORD1@3x): the same border at
+// 10, 20 and 30 device pixels a tile. The scale of the mask a button drawn at a device pixel
+// ratio uses: the smallest drawn scale at or above the ratio (3 above that). A fractional ratio
+// takes the next larger mask, drawn pixel for pixel like any other: its edges stay as crisp as
+// they were drawn and its holes stay whole pixels, where a mask scaled by 1.5 or 1.25 would blur
+// its lines into their neighbours and smear the hole colour, so that holes could no longer be
+// told apart. The price is a border line that is up to a third of a logical pixel wider.
+int BorderMaskScale(double devicePixelRatio);
+
+// The window shape at a device pixel ratio. The border is drawn into a device-sized image, so
+// its holes are device pixels, while a widget's shape is given in logical pixels. Each device
+// pixel belongs to the logical pixel its centre lies in; a logical pixel is cut out when at least
+// half of its device pixels are holes. At ratio 1 this returns the holes unchanged (sorted by
+// row, then column).
+std::vector<HolePixel> LogicalHoles(const std::vector<HolePixel> &deviceHoles, int deviceWidth,
+                                    int deviceHeight, double devicePixelRatio);

@@ -1,6 +1,7 @@
 #include "TsBorderMasks.h"
 
 #include "BmpFile.h"
+#include "TsBorderMask.h"
 
 #include <QFile>
 #include <QtGlobal>
@@ -31,6 +32,27 @@ const BgrImage &TsBorderMasks::bord1()
 {
     static const BgrImage mask = loadEmbedded(":/assets/BORD1.bmp");
     return mask;
+}
+
+const BgrImage &TsBorderMasks::bord1(int scale)
+{
+    if (scale >= 3) {
+        static const BgrImage mask3 = loadEmbedded(":/assets/BORD1@3x.bmp");
+        return mask3;
+    }
+    if (scale == 2) {
+        static const BgrImage mask2 = loadEmbedded(":/assets/BORD1@2x.bmp");
+        return mask2;
+    }
+    return bord1();
+}
+
+const BgrImage &TsBorderMasks::maskFor(const TsMaskedBorders &settings, double devicePixelRatio)
+{
+    if (settings.Predefined() == TsPredefinedBorders::pdCustom && !settings.Mask().isEmpty()) {
+        return settings.Mask();
+    }
+    return bord1(BorderMaskScale(devicePixelRatio));
 }
 
 const BgrImage &TsBorderMasks::maskFor(const TsMaskedBorders &settings)

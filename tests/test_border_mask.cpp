@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <tuple>
 
 namespace {
 
@@ -233,4 +235,98 @@ TEST(Bord1OnAButton, PressedShowsDarkFrameTopLeftAndLightFrameRightBottom)
     EXPECT_EQ(value(55, 2), 128);
     EXPECT_EQ(value(55, 12), 128);
     EXPECT_EQ(grey.pixel(0, 0), (Rgb{128, 128, 128})); // a hole
+}
+
+TEST(BorderMaskAtDeviceRatio, FractionalRatiosTakeTheNextLargerMask)
+{
+    EXPECT_EQ(BorderMaskScale(1.0), 1);
+    EXPECT_EQ(BorderMaskScale(0.5), 1) << "no mask below 1×";
+    EXPECT_EQ(BorderMaskScale(1.25), 2);
+    EXPECT_EQ(BorderMaskScale(1.5), 2);
+    EXPECT_EQ(BorderMaskScale(2.0), 2);
+    EXPECT_EQ(BorderMaskScale(2.0000001), 2) << "a rounding error above 2 is still 2";
+    EXPECT_EQ(BorderMaskScale(2.5), 3);
+    EXPECT_EQ(BorderMaskScale(3.0), 3);
+    EXPECT_EQ(BorderMaskScale(4.0), 3) << "the largest mask drawn";
+}
+
+TEST(BorderMaskAtDeviceRatio, LogicalShapeKeepsPixelsThatAreMostlyHoles)
+{
+    // At ratio 1 the shape is the holes themselves.
+    const std::vector<HolePixel> one = {{0, 0}, {1, 0}, {0, 1}, {109, 24}};
+    EXPECT_EQ(LogicalHoles(one, 111, 25, 1.0), one);
+
+    // At ratio 2 each logical pixel owns a 2 × 2 block: cut with 4, 3 or 2 holes, kept with 1.
+    const std::vector<HolePixel> two = {
+        {0, 0}, {1, 0}, {0, 1}, {1, 1}, // all four of logical (0, 0)
+        {2, 0}, {3, 0}, {2, 1},         // three of (1, 0)
+        {4, 0}, {5, 0},                 // two of (2, 0)
+        {0, 2},                         // one of (0, 1)
+        {221, 49},                      // one of the last pixel (110, 24)
+    };
+    EXPECT_EQ(LogicalHoles(two, 222, 50, 2.0),
+              (std::vector<HolePixel>{{0, 0}, {1, 0}, {2, 0}}));
+
+    // At ratio 1.5 a device pixel belongs to the logical pixel its centre lies in: logical column
+    // 0 owns device column 0, column 1 owns 1 and 2, column 2 owns 3, column 3 owns 4 and 5.
+    // So (0, 0) is cut by its one device pixel, (1, 0) and (3, 0) by one of their two, while
+    // one hole of the four device pixels of (1, 1) keeps it.
+    const std::vector<HolePixel> fractional = {{0, 0}, {1, 0}, {2, 2}, {5, 0}};
+    EXPECT_EQ(LogicalHoles(fractional, 9, 9, 1.5),
+              (std::vector<HolePixel>{{0, 0}, {1, 0}, {3, 0}}));
+    EXPECT_TRUE(LogicalHoles(two, 0, 50, 2.0).empty());
+}
+
+TEST(BorderMaskAtDeviceRatio, ADoubledMaskCutsTheSameCornersAtRatioTwo)
+{
+    // A mask drawn at 2× as the 1× one with every pixel doubled: drawn on a 2× button its
+    // logical shape is exactly the 1× button's.
+    BgrImage mask1(90, 60);
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 90; ++x) {
+            const int u = x % 10;
+            const int v = y % 10;
+            const bool corner = (u < 2 || u > 7) && (v < 2 || v > 7) && y < 30;
+            mask1.setPixel(x, y, corner && (u + v) % 3 == 0 ? Rgb{255, 0, 255} : Rgb{128, 128, 128});
+        }
+    }
+    BgrImage mask2(180, 120);
+    for (int y = 0; y < 120; ++y) {
+        for (int x = 0; x < 180; ++x) {
+            mask2.setPixel(x, y, mask1.pixel(x / 2, y / 2));
+        }
+    }
+    std::vector<HolePixel> holes1;
+    std::vector<HolePixel> holes2;
+    drawn(111, 25, mask1, BorderState::Hot, &holes1);
+    drawn(222, 50, mask2, BorderState::Hot, &holes2);
+    ASSERT_FALSE(holes1.empty());
+    std::sort(holes1.begin(), holes1.end(), [](HolePixel a, HolePixel b) {
+        return std::tie(a.y, a.x) < std::tie(b.y, b.x);
+    });
+    EXPECT_EQ(LogicalHoles(holes2, 222, 50, 2.0), holes1);
+}
+
+TEST(BorderMaskAtDeviceRatio, Bord1AtTwiceTheSizeCutsTheCornersOfTheOneTimesShape)
+{
+    const BgrImage mask1 = ReadBmpFile(NN_ASSETS_DIR "/BORD1.bmp");
+    const BgrImage mask2 = ReadBmpFile(NN_ASSETS_DIR "/BORD1@2x.bmp");
+    for (BorderState state : {BorderState::Normal, BorderState::Hot, BorderState::Pressed}) {
+        std::vector<HolePixel> holes1;
+        std::vector<HolePixel> holes2;
+        drawn(111, 25, mask1, state, &holes1);
+        drawn(222, 50, mask2, state, &holes2);
+        const std::vector<HolePixel> logical = LogicalHoles(holes2, 222, 50, 2.0);
+        // Every corner keeps its outermost three pixels cut and nothing beyond the 1× tile.
+        for (const HolePixel &h : logical) {
+            EXPECT_TRUE((h.x < 3 || h.x > 107) && (h.y < 3 || h.y > 21)) << h.x << "," << h.y;
+        }
+        for (HolePixel must : {HolePixel{0, 0}, HolePixel{1, 0}, HolePixel{2, 0}, HolePixel{0, 2},
+                               HolePixel{110, 24}, HolePixel{108, 24}, HolePixel{110, 22}}) {
+            EXPECT_NE(std::find(logical.begin(), logical.end(), must), logical.end())
+                << must.x << "," << must.y;
+        }
+        EXPECT_LE(std::abs(int(logical.size()) - int(holes1.size())), 4)
+            << "about the 1× count of " << holes1.size();
+    }
 }
