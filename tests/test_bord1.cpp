@@ -246,3 +246,100 @@ TEST(Bord1File, MatchesTheGenerator)
     EXPECT_TRUE(committed == drawn)
         << "assets/BORD1.bmp differs from what make-assets draws; regenerate it";
 }
+
+// BORD1 drawn at 2× and 3× for screens of that density.
+
+namespace {
+
+std::string scaledPath(int scale)
+{
+    return std::string(NN_ASSETS_DIR) + "/BORD1@" + std::to_string(scale) + "x.bmp";
+}
+
+} // namespace
+
+TEST(Bord1AtDeviceScale, EdgesRepeatEachCrossSectionValueOverScalePixels)
+{
+    for (int scale : {2, 3}) {
+        SCOPED_TRACE(scale);
+        const BgrImage mask = ReadBmpFile(scaledPath(scale));
+        const int t = 10 * scale;
+        ASSERT_EQ(mask.width(), 9 * t);
+        ASSERT_EQ(mask.height(), 6 * t);
+        auto grey = [&](int x, int y) {
+            const Rgb c = mask.pixel(x, y);
+            EXPECT_TRUE(c.r == c.g && c.g == c.b) << "(" << x << ", " << y << ") is not grey";
+            return int(c.g);
+        };
+        for (int look = 0; look < 3; ++look) {
+            const LookProfile &p = kLooks[look];
+            const int x0 = 3 * t * look;
+            for (int along = t; along < 2 * t; along += 3) {
+                for (int depth = 0; depth < t; ++depth) {
+                    SCOPED_TRACE(testing::Message() << "look " << look << ", depth " << depth);
+                    const int d = depth / scale;
+                    EXPECT_EQ(grey(x0 + along, depth), listAt(p.pictureTopLeft, d, 128));
+                    EXPECT_EQ(grey(x0 + depth, along), listAt(p.pictureTopLeft, d, 128));
+                    EXPECT_EQ(grey(x0 + 3 * t - 1 - depth, along),
+                              listAt(p.pictureBottomRight, d, 128));
+                    EXPECT_EQ(grey(x0 + depth, 3 * t + along), listAt(p.opacityTopLeft, d, 255));
+                    EXPECT_EQ(grey(x0 + along, 6 * t - 1 - depth),
+                              listAt(p.opacityBottomRight, d, 255));
+                    if (look != 0 || d != 0) {
+                        EXPECT_EQ(grey(x0 + along, 3 * t - 1 - depth),
+                                  listAt(p.pictureBottomRight, d, 128));
+                    } else {
+                        EXPECT_EQ(mask.pixel(x0 + along, 3 * t - 1 - depth), kPurple);
+                    }
+                }
+            }
+            EXPECT_EQ(mask.pixel(x0 + t + t / 2, t + t / 2), (Rgb{128, 128, 128}));
+            EXPECT_EQ(mask.pixel(x0 + t + t / 2, 4 * t + t / 2), (Rgb{255, 255, 255}));
+        }
+    }
+}
+
+TEST(Bord1AtDeviceScale, HolesRoundTheCornersOnTheSameCircleAtTheFinerPixels)
+{
+    for (int scale : {2, 3}) {
+        SCOPED_TRACE(scale);
+        const BgrImage mask = ReadBmpFile(scaledPath(scale));
+        const int t = 10 * scale;
+        for (int look = 0; look < 3; ++look) {
+            int counts[4] = {};
+            for (int y = 0; y < 3 * t; ++y) {
+                for (int x = 0; x < 3 * t; ++x) {
+                    if (mask.pixel(3 * t * look + x, y) != kHole) {
+                        continue;
+                    }
+                    const bool corner = (x < t || x >= 2 * t) && (y < t || y >= 2 * t);
+                    EXPECT_TRUE(corner) << "hole outside a corner at " << x << ", " << y;
+                    ++counts[(y >= 2 * t) * 2 + (x >= 2 * t)];
+                }
+            }
+            // The 1× corners lose 5 or 6 of their 100 pixels; at the finer pixels about the
+            // same share of the area, scale² times as many pixels (within the circle's steps).
+            for (int c = 0; c < 4; ++c) {
+                EXPECT_GE(counts[c], 4 * scale * scale) << "look " << look << ", corner " << c;
+                EXPECT_LE(counts[c], 7 * scale * scale) << "look " << look << ", corner " << c;
+            }
+            // The outermost 3 × scale pixels of each corner's outer row are holes, as the
+            // outermost three are at 1×; the ones at 5 × scale (half the tile) are not.
+            for (int i = 0; i < 3 * scale; ++i) {
+                EXPECT_EQ(mask.pixel(3 * t * look + i, 0), kHole) << i;
+                EXPECT_EQ(mask.pixel(3 * t * look + 3 * t - 1 - i, 3 * t - 1), kHole) << i;
+            }
+            EXPECT_NE(mask.pixel(3 * t * look + 5 * scale, 0), kHole);
+        }
+    }
+}
+
+TEST(Bord1AtDeviceScale, MatchesTheGenerator)
+{
+    for (int scale : {2, 3}) {
+        const std::vector<std::uint8_t> committed = fileBytes(scaledPath(scale));
+        const std::vector<std::uint8_t> drawn = WriteBmp(DrawBord1(scale));
+        EXPECT_TRUE(committed == drawn)
+            << "assets/BORD1@" << scale << "x.bmp differs from what make-assets draws";
+    }
+}

@@ -86,27 +86,38 @@ std::vector<Look> looks()
     };
 }
 
-// Depth of a corner pixel below the border's outline: u columns in from the vertical side, v
-// rows in from the horizontal side. Near the corner the outline is the quarter circle and the
-// depth is the distance from it, so the bands of the border bend round; elsewhere the depth is
-// the distance from the nearer side. Pixels cut by the circle count as depth 0.
-double cornerDepth(int u, int v)
+// Depth of a corner pixel below the border's outline, in 1× pixels: u columns in from the
+// vertical side, v rows in from the horizontal side, both in pixels of a mask drawn at `scale`.
+// Near the corner the outline is the quarter circle and the depth is the distance from it, so
+// the bands of the border bend round; elsewhere the depth is the distance from the nearer side,
+// counted in whole 1× pixels so the straight edges repeat each cross-section value `scale` times.
+// Pixels cut by the circle count as depth 0.
+double cornerDepth(int u, int v, int scale)
 {
-    const int r = kCornerRadius;
+    const int r = kCornerRadius * scale;
     if (u >= r || v >= r) {
-        return std::min(u, v);
+        return std::min(u, v) / scale;
     }
     const double dx = r - (u + 0.5);
     const double dy = r - (v + 0.5);
-    return std::max(0.0, r - std::sqrt(dx * dx + dy * dy) - 0.5);
+    return std::max(0.0, (r - std::sqrt(dx * dx + dy * dy)) / scale - 0.5);
 }
 
-bool isHole(int u, int v, bool sixHoles)
+// A corner pixel whose centre lies outside the quarter circle is a hole: at 1× the three
+// outermost pixels of the outer row and column. The six-hole corners also lose the area of the
+// 1× diagonal pixel (1, 1), which lies just inside the circle: `scale` × `scale` pixels.
+bool isHole(int u, int v, bool sixHoles, int scale)
 {
-    if (u + v <= 2 && (u == 0 || v == 0)) {
-        return true; // (0,0), (1,0), (2,0), (0,1), (0,2)
+    const int r = kCornerRadius * scale;
+    if (u >= r || v >= r) {
+        return false;
     }
-    return sixHoles && u == 1 && v == 1;
+    if (sixHoles && u / scale == 1 && v / scale == 1) {
+        return true;
+    }
+    const double dx = r - (u + 0.5);
+    const double dy = r - (v + 0.5);
+    return dx * dx + dy * dy > double(r) * r;
 }
 
 // The grey value of one half of a look in tile (tx, ty) (tiles numbered 0-2), at the pixel u
@@ -114,7 +125,7 @@ bool isHole(int u, int v, bool sixHoles)
 // Edge tiles repeat their side's cross-section along the edge. A corner pixel takes the side it
 // is nearer to; on the diagonal both sides are averaged, which gives the mitre where a light
 // and a dark side meet.
-double tileValue(const Half &half, int inside, int tx, int ty, int u, int v)
+double tileValue(const Half &half, int inside, int tx, int ty, int u, int v, int scale)
 {
     const Profile &vertical = tx == 0 ? half.topLeft : half.bottomRight;
     const Profile &horizontal = ty == 0 ? half.topLeft : half.bottomRight;
@@ -122,12 +133,12 @@ double tileValue(const Half &half, int inside, int tx, int ty, int u, int v)
         return inside;
     }
     if (tx == 1) {
-        return horizontal.at(v);
+        return horizontal.at(v / scale);
     }
     if (ty == 1) {
-        return vertical.at(u);
+        return vertical.at(u / scale);
     }
-    const double depth = cornerDepth(u, v);
+    const double depth = cornerDepth(u, v, scale);
     if (u < v) {
         return vertical.at(depth);
     }
@@ -145,33 +156,35 @@ Rgb grey(double value)
 
 } // namespace
 
-BgrImage DrawBord1()
+BgrImage DrawBord1(int scale)
 {
-    BgrImage image(9 * kTile, 6 * kTile);
+    const int tile = kTile * scale;
+    BgrImage image(9 * tile, 6 * tile);
     const std::vector<Look> all = looks();
     for (int look = 0; look < 3; ++look) {
         const Look &l = all[look];
-        const int x0 = look * 3 * kTile;
+        const int x0 = look * 3 * tile;
         for (int ty = 0; ty < 3; ++ty) {
             for (int tx = 0; tx < 3; ++tx) {
                 const bool corner = tx != 1 && ty != 1;
                 // Top-right and bottom-left are the corners that may have six holes.
                 const bool sixHoles = l.sixHoleCorners && tx != ty;
-                for (int y = 0; y < kTile; ++y) {
-                    for (int x = 0; x < kTile; ++x) {
-                        const int u = tx == 0 ? x : kTile - 1 - x;
-                        const int v = ty == 0 ? y : kTile - 1 - y;
-                        const int px = x0 + tx * kTile + x;
-                        const int py = ty * kTile + y;
-                        Rgb pixel = grey(tileValue(l.picture, kPictureInside, tx, ty, u, v));
-                        if (corner && isHole(u, v, sixHoles)) {
+                for (int y = 0; y < tile; ++y) {
+                    for (int x = 0; x < tile; ++x) {
+                        const int u = tx == 0 ? x : tile - 1 - x;
+                        const int v = ty == 0 ? y : tile - 1 - y;
+                        const int px = x0 + tx * tile + x;
+                        const int py = ty * tile + y;
+                        Rgb pixel = grey(tileValue(l.picture, kPictureInside, tx, ty, u, v, scale));
+                        if (corner && isHole(u, v, sixHoles, scale)) {
                             pixel = kHole;
-                        } else if (l.purpleBottomLine && ty == 2 && v == 0) {
+                        } else if (l.purpleBottomLine && ty == 2 && v < scale) {
                             pixel = kPurpleLine;
                         }
                         image.setPixel(px, py, pixel);
-                        image.setPixel(px, py + 3 * kTile,
-                                       grey(tileValue(l.opacity, kOpacityInside, tx, ty, u, v)));
+                        image.setPixel(
+                            px, py + 3 * tile,
+                            grey(tileValue(l.opacity, kOpacityInside, tx, ty, u, v, scale)));
                     }
                 }
             }
