@@ -240,7 +240,8 @@ void TForm1::giveMarkItsPicture(QLabel *mark)
     if (m_markPicture.isNull()) {
         try {
             m_markPicture =
-                QPixmap::fromImage(loadPicture(QStringLiteral(":/assets/CompletionMark.jpg")));
+                QPixmap::fromImage(loadPicture(QStringLiteral(":/assets/CompletionMark.jpg"),
+                                               mark->devicePixelRatioF()));
         } catch (const PictureError &error) {
             // The pass still counts: the button, the label and the count show it without the
             // picture.

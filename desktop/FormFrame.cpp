@@ -17,7 +17,7 @@ namespace {
 void givePicture(QLabel *label, const QString &file)
 {
     try {
-        label->setPixmap(QPixmap::fromImage(loadPicture(file)));
+        label->setPixmap(QPixmap::fromImage(loadPicture(file, label->devicePixelRatioF())));
     } catch (const PictureError &error) {
         qWarning("%s", error.what());
     }

@@ -124,6 +124,31 @@ QImage loadPicture(const QString &path)
     return image;
 }
 
+QString doubleDensityName(const QString &path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (dot <= slash + 1) {
+        return path + QLatin1String("@2x");
+    }
+    return path.left(dot) + QLatin1String("@2x") + path.mid(dot);
+}
+
+QImage loadPicture(const QString &path, qreal devicePixelRatio)
+{
+    // From 150 % on the finer drawing is the nearer one: scaled down by up to 1.33 it stays
+    // sharp, where the 1× picture would be blown up by 1.5 or more.
+    if (devicePixelRatio >= 1.5) {
+        const QString fine = doubleDensityName(path);
+        if (QFile::exists(fine)) {
+            QImage image = loadPicture(fine);
+            image.setDevicePixelRatio(2);
+            return image;
+        }
+    }
+    return loadPicture(path);
+}
+
 QIcon programIcon()
 {
     // Decoded here rather than handed to QIcon::addFile, which asks every image plugin about

@@ -22,5 +22,15 @@ QImage decodeJpeg(const QByteArray &bytes, const QString &name);
 // (24-bit and 256-colour) and PNG through Qt. Throws PictureError when it cannot be read.
 QImage loadPicture(const QString &path);
 
+// The name of the drawing of a picture for screens of twice the density: "@2x" before the
+// extension (":/assets/PictureN.bmp" -> ":/assets/PictureN@2x.bmp"), as Qt names them.
+QString doubleDensityName(const QString &path);
+
+// The picture for a screen of the given device pixel ratio: from 1.5 up the drawing at twice the
+// detail where there is one, with device pixel ratio 2 so that it takes the same room as the 1×
+// picture in the layout; below 1.5, or where there is none, the 1× picture (ratio 1, shown
+// scaled by Qt). Throws PictureError when the chosen file cannot be read.
+QImage loadPicture(const QString &path, qreal devicePixelRatio);
+
 // The window icon every window carries, at 16 and 32 pixels.
 QIcon programIcon();

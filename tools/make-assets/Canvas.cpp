@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPathStroker>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -13,13 +14,16 @@ Colour Mix(const Colour &a, const Colour &b, double t)
     return Colour{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-Coverage::Coverage(int width, int height)
-    : m_width(width), m_height(height), m_values(static_cast<std::size_t>(width) * height, 0.0)
+Coverage::Coverage(int width, int height, int scale)
+    : m_width(width), m_height(height), m_scale(scale),
+      m_values(static_cast<std::size_t>(width) * height, 0.0)
 {
 }
 
-Coverage Coverage::Of(const QPainterPath &shape, int width, int height)
+Coverage Coverage::Of(const QPainterPath &shape, int logicalWidth, int logicalHeight, int scale)
 {
+    const int width = logicalWidth * scale;
+    const int height = logicalHeight * scale;
     // Opaque white on transparent: the alpha channel of the result is the coverage. Only the
     // rasteriser's antialiasing is used, never its colour blending.
     QImage mask(width, height, QImage::Format_ARGB32_Premultiplied);
@@ -27,11 +31,11 @@ Coverage Coverage::Of(const QPainterPath &shape, int width, int height)
     {
         QPainter painter(&mask);
         painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath path = shape;
+        QPainterPath path = scale == 1 ? shape : QTransform::fromScale(scale, scale).map(shape);
         path.setFillRule(Qt::WindingFill);
         painter.fillPath(path, Qt::white);
     }
-    Coverage coverage(width, height);
+    Coverage coverage(width, height, scale);
     for (int y = 0; y < height; ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(mask.constScanLine(y));
         for (int x = 0; x < width; ++x) {
@@ -41,13 +45,14 @@ Coverage Coverage::Of(const QPainterPath &shape, int width, int height)
     return coverage;
 }
 
-Coverage Coverage::OfStroke(const QPainterPath &path, double lineWidth, int width, int height)
+Coverage Coverage::OfStroke(const QPainterPath &path, double lineWidth, int width, int height,
+                            int scale)
 {
     QPainterPathStroker stroker;
     stroker.setWidth(lineWidth);
     stroker.setCapStyle(Qt::RoundCap);
     stroker.setJoinStyle(Qt::RoundJoin);
-    return Of(stroker.createStroke(path), width, height);
+    return Of(stroker.createStroke(path), width, height, scale);
 }
 
 double Coverage::at(int x, int y) const
@@ -65,7 +70,12 @@ void Coverage::set(int x, int y, double value)
 
 Coverage Coverage::shifted(int dx, int dy) const
 {
-    Coverage out(m_width, m_height);
+    return shiftedPixels(dx * m_scale, dy * m_scale);
+}
+
+Coverage Coverage::shiftedPixels(int dx, int dy) const
+{
+    Coverage out(m_width, m_height, m_scale);
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
             out.set(x, y, at(x - dx, y - dy));
@@ -76,8 +86,13 @@ Coverage Coverage::shifted(int dx, int dy) const
 
 Coverage Coverage::blurred(int radius) const
 {
+    return blurredPixels(radius * m_scale);
+}
+
+Coverage Coverage::blurredPixels(int radius) const
+{
     const double n = 2 * radius + 1;
-    Coverage across(m_width, m_height);
+    Coverage across(m_width, m_height, m_scale);
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
             double sum = 0;
@@ -87,7 +102,7 @@ Coverage Coverage::blurred(int radius) const
             across.set(x, y, sum / n);
         }
     }
-    Coverage out(m_width, m_height);
+    Coverage out(m_width, m_height, m_scale);
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
             double sum = 0;
@@ -102,15 +117,20 @@ Coverage Coverage::blurred(int radius) const
 
 Coverage Coverage::eroded() const
 {
-    return intersected(shifted(1, 0))
-        .intersected(shifted(-1, 0))
-        .intersected(shifted(0, 1))
-        .intersected(shifted(0, -1));
+    // One 1× pixel is `scale` of this coverage's pixels: shrink by one of them that many times.
+    Coverage out = *this;
+    for (int i = 0; i < m_scale; ++i) {
+        out = out.intersected(out.shiftedPixels(1, 0))
+                  .intersected(out.shiftedPixels(-1, 0))
+                  .intersected(out.shiftedPixels(0, 1))
+                  .intersected(out.shiftedPixels(0, -1));
+    }
+    return out;
 }
 
 Coverage Coverage::minus(const Coverage &other) const
 {
-    Coverage out(m_width, m_height);
+    Coverage out(m_width, m_height, m_scale);
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
             out.set(x, y, at(x, y) * (1 - other.at(x, y)));
@@ -121,7 +141,7 @@ Coverage Coverage::minus(const Coverage &other) const
 
 Coverage Coverage::intersected(const Coverage &other) const
 {
-    Coverage out(m_width, m_height);
+    Coverage out(m_width, m_height, m_scale);
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
             out.set(x, y, at(x, y) * other.at(x, y));
@@ -130,18 +150,24 @@ Coverage Coverage::intersected(const Coverage &other) const
     return out;
 }
 
-Canvas::Canvas(int width, int height)
-    : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width) * height * 4, 0.0)
+Canvas::Canvas(int width, int height, int scale)
+    : m_width(width * scale), m_height(height * scale), m_scale(scale),
+      m_pixels(static_cast<std::size_t>(m_width) * m_height * 4, 0.0)
 {
 }
 
-Canvas::Canvas(int width, int height, Colour ground) : Canvas(width, height)
+Canvas::Canvas(int width, int height, Colour ground, int scale) : Canvas(width, height, scale)
 {
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < m_height; ++y) {
+        for (int x = 0; x < m_width; ++x) {
             setPixel(x, y, ground);
         }
     }
+}
+
+Coverage Canvas::coverage(const QPainterPath &shape) const
+{
+    return Coverage::Of(shape, width(), height(), m_scale);
 }
 
 Colour Canvas::colour(int x, int y) const
@@ -193,7 +219,7 @@ void Canvas::fill(const Coverage &coverage, const Paint &paint, double alpha)
         for (int x = 0; x < m_width; ++x) {
             const double a = coverage.at(x, y) * alpha;
             if (a > 0) {
-                blend(x, y, paint(x + 0.5, y + 0.5), a);
+                blend(x, y, paint((x + 0.5) / m_scale, (y + 0.5) / m_scale), a);
             }
         }
     }
@@ -201,21 +227,25 @@ void Canvas::fill(const Coverage &coverage, const Paint &paint, double alpha)
 
 void Canvas::fill(const QPainterPath &shape, Colour c, double alpha)
 {
-    fill(Coverage::Of(shape, m_width, m_height), c, alpha);
+    fill(coverage(shape), c, alpha);
 }
 
 void Canvas::fill(const QPainterPath &shape, const Paint &paint, double alpha)
 {
-    fill(Coverage::Of(shape, m_width, m_height), paint, alpha);
+    fill(coverage(shape), paint, alpha);
 }
 
 void Canvas::stroke(const QPainterPath &path, double width, Colour c, double alpha)
 {
-    fill(Coverage::OfStroke(path, width, m_width, m_height), c, alpha);
+    fill(Coverage::OfStroke(path, width, this->width(), height(), m_scale), c, alpha);
 }
 
 void Canvas::fillRect(int x, int y, int w, int h, Colour c)
 {
+    x *= m_scale;
+    y *= m_scale;
+    w *= m_scale;
+    h *= m_scale;
     for (int py = std::max(y, 0); py < std::min(y + h, m_height); ++py) {
         for (int px = std::max(x, 0); px < std::min(x + w, m_width); ++px) {
             setPixel(px, py, c);

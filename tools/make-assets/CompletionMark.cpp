@@ -65,10 +65,10 @@ QPainterPath checkMark()
 
 } // namespace
 
-BgrImage DrawCompletionMark()
+BgrImage DrawCompletionMark(int scale)
 {
-    Canvas canvas(kSize, kSize, kGround);
-    const Coverage mark = Coverage::Of(checkMark(), kSize, kSize);
+    Canvas canvas(kSize, kSize, kGround, scale);
+    const Coverage mark = canvas.coverage(checkMark());
     const Coverage inner = mark.eroded();
 
     // A soft shadow, cast down and to the right.

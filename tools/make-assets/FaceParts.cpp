@@ -51,8 +51,7 @@ void CheeksAndFreckles(Canvas &canvas, double cx, double cy)
 {
     for (int side : {-1, 1}) {
         const Coverage cheek =
-            Coverage::Of(Ellipse(cx + side * 32, cy, 12, 8), canvas.width(), canvas.height())
-                .blurred(2);
+            canvas.coverage(Ellipse(cx + side * 32, cy, 12, 8)).blurred(2);
         canvas.fill(cheek, kBlush, 0.5);
         // Freckles in a loose triangle on each cheek.
         const QPointF freckles[] = {{18, -6}, {25, -2}, {17, 1}, {31, -7}, {23, 5}};

@@ -9,24 +9,26 @@ constexpr int kHeight = 92;
 constexpr Rgb kLeft{255, 255, 154};
 constexpr Rgb kRight{255, 204, 255};
 
-// The channel value in column x, rounded to the nearer integer (halves up). Integer arithmetic,
-// so both end columns are exactly the end colours.
-std::uint8_t step(int from, int to, int x)
+// The channel value in column x of `columns`, rounded to the nearer integer (halves up). Integer
+// arithmetic, so both end columns are exactly the end colours.
+std::uint8_t step(int from, int to, int x, int columns)
 {
-    const int last = kWidth - 1;
+    const int last = columns - 1;
     const int scaled = from * last + (to - from) * x; // the value times `last`
     return static_cast<std::uint8_t>((2 * scaled + last) / (2 * last));
 }
 
 } // namespace
 
-BgrImage DrawGradientStrip()
+BgrImage DrawGradientStrip(int scale)
 {
-    BgrImage image(kWidth, kHeight);
-    for (int x = 0; x < kWidth; ++x) {
-        const Rgb c{step(kLeft.r, kRight.r, x), step(kLeft.g, kRight.g, x),
-                    step(kLeft.b, kRight.b, x)};
-        for (int y = 0; y < kHeight; ++y) {
+    const int width = kWidth * scale;
+    const int height = kHeight * scale;
+    BgrImage image(width, height);
+    for (int x = 0; x < width; ++x) {
+        const Rgb c{step(kLeft.r, kRight.r, x, width), step(kLeft.g, kRight.g, x, width),
+                    step(kLeft.b, kRight.b, x, width)};
+        for (int y = 0; y < height; ++y) {
             image.setPixel(x, y, c);
         }
     }

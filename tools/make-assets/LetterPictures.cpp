@@ -32,7 +32,8 @@ private:
 };
 
 // A ground of one colour with faint, soft blotches: random brightness offsets on a coarse grid,
-// smoothly interpolated between the grid points, plus a trace of grain.
+// smoothly interpolated between the grid points, plus a trace of grain. The grid is laid in 1×
+// pixels, so a finer canvas gets the same blotches and a grain of its own finer pixels.
 void mottle(Canvas &canvas, Colour ground, std::uint32_t seed, double blotches, double grain)
 {
     constexpr int kCell = 6;
@@ -44,12 +45,16 @@ void mottle(Canvas &canvas, Colour ground, std::uint32_t seed, double blotches, 
         value = random.next() * blotches;
     }
     auto smooth = [](double t) { return t * t * (3 - 2 * t); };
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            const int gx = x / kCell;
-            const int gy = y / kCell;
-            const double fx = smooth((x % kCell + 0.5) / kCell);
-            const double fy = smooth((y % kCell + 0.5) / kCell);
+    const int scale = canvas.scale();
+    for (int y = 0; y < canvas.pixelHeight(); ++y) {
+        for (int x = 0; x < canvas.pixelWidth(); ++x) {
+            // The pixel's centre in 1× pixels, and where it lies in its grid cell.
+            const double px = (x + 0.5) / scale;
+            const double py = (y + 0.5) / scale;
+            const int gx = static_cast<int>(px) / kCell;
+            const int gy = static_cast<int>(py) / kCell;
+            const double fx = smooth((px - gx * kCell) / kCell);
+            const double fy = smooth((py - gy * kCell) / kCell);
             auto g = [&](int i, int j) { return grid[static_cast<std::size_t>(j) * cols + i]; };
             const double top = g(gx, gy) + (g(gx + 1, gy) - g(gx, gy)) * fx;
             const double bottom = g(gx, gy + 1) + (g(gx + 1, gy + 1) - g(gx, gy + 1)) * fx;
@@ -127,7 +132,7 @@ void drawLetters(Canvas &canvas, const std::vector<LetterBox> &boxes, double top
     for (const LetterBox &box : boxes) {
         letters.addPath(letterN(box.left, top, box.width, height, stem, bar));
     }
-    const Coverage shape = Coverage::Of(letters, canvas.width(), canvas.height());
+    const Coverage shape = canvas.coverage(letters);
     canvas.fill(shape.shifted(3, 3), kShadow, 0.75);
     canvas.fill(shape,
                 [top, height](double, double y) { return letterColour((y - top) / height); });
@@ -135,18 +140,18 @@ void drawLetters(Canvas &canvas, const std::vector<LetterBox> &boxes, double top
 
 } // namespace
 
-BgrImage DrawPictureN()
+BgrImage DrawPictureN(int scale)
 {
-    Canvas canvas(102, 88);
+    Canvas canvas(102, 88, scale);
     mottle(canvas, Colour{215, 232, 250}, 20240601u, 3.0, 1.0);
     frame(canvas, 102, Colour{102, 0, 255});
     drawLetters(canvas, {{27, 48}}, 17, 54, 13, 11);
     return canvas.toBgr();
 }
 
-BgrImage DrawPictureNN()
+BgrImage DrawPictureNN(int scale)
 {
-    Canvas canvas(103, 87);
+    Canvas canvas(103, 87, scale);
     mottle(canvas, Colour{255, 243, 217}, 20240602u, 2.0, 0.8);
     frame(canvas, 102, Colour{204, 102, 0});
     canvas.fillRect(102, 0, 1, canvas.height(), kWhite);

@@ -111,8 +111,8 @@ void hat(Canvas &canvas)
     band.lineTo(139, 72);
     band.quadTo(95, 82, 51, 72);
     band.closeSubpath();
-    const Coverage bandArea = Coverage::Of(tilt.map(band), kWidth, kHeight)
-                                  .intersected(Coverage::Of(crown, kWidth, kHeight));
+    const Coverage bandArea =
+        canvas.coverage(tilt.map(band)).intersected(canvas.coverage(crown));
     canvas.fill(bandArea, kHatDark);
     canvas.stroke(crown, kOutlineWidth, kOutline);
 }
@@ -125,9 +125,9 @@ void mouth(Canvas &canvas)
     shape.quadTo(95, 147, 120, 138);
     shape.cubicTo(118, 166, 72, 166, 70, 138);
     shape.closeSubpath();
-    const Coverage inside = Coverage::Of(shape, kWidth, kHeight);
+    const Coverage inside = canvas.coverage(shape);
     canvas.fill(inside, kMouth);
-    canvas.fill(inside.intersected(Coverage::Of(Ellipse(95, 162, 17, 9), kWidth, kHeight)),
+    canvas.fill(inside.intersected(canvas.coverage(Ellipse(95, 162, 17, 9))),
                 kTongue);
     canvas.fill(inside.minus(inside.shifted(0, 6)), kWhite);
     canvas.stroke(shape, kOutlineWidth, kOutline);
@@ -142,9 +142,9 @@ void mouth(Canvas &canvas)
 
 } // namespace
 
-IndexedImage DrawSmilingFace()
+IndexedImage DrawSmilingFace(int scale)
 {
-    Canvas canvas(kWidth, kHeight, kWhite);
+    Canvas canvas(kWidth, kHeight, kWhite, scale);
 
     sideHair(canvas);
     Ear(canvas, kCx - kRx + 2, 120, -1);

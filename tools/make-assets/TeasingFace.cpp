@@ -111,9 +111,9 @@ void mouthAndTongue(Canvas &canvas)
 
 } // namespace
 
-IndexedImage DrawTeasingFace()
+IndexedImage DrawTeasingFace(int scale)
 {
-    Canvas canvas(kWidth, kHeight, kWhite);
+    Canvas canvas(kWidth, kHeight, kWhite, scale);
     disc(canvas);
 
     Ear(canvas, kCx - kRx + 2, 124, -1);
