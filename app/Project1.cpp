@@ -1,6 +1,7 @@
 // «Н и НН в прилагательных»: the program. It takes no command line, reads and writes no files
 // and keeps nothing between runs.
 #include "DesktopLook.h"
+#include "PlatformChoice.h"
 #include "WindowSet.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char **argv)
                              "desktop, or under xvfb-run.\n");
         return 2;
     }
+    ApplyPlatformChoice();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Н и НН в прилагательных"));
     // Ties the windows to the installed menu entry (its icon in docks and task lists).
