@@ -28,8 +28,9 @@ QString doubleDensityName(const QString &path);
 
 // The picture for a screen of the given device pixel ratio: from 1.5 up the drawing at twice the
 // detail where there is one, with device pixel ratio 2 so that it takes the same room as the 1×
-// picture in the layout; below 1.5, or where there is none, the 1× picture (ratio 1, shown
-// scaled by Qt). Throws PictureError when the chosen file cannot be read.
+// picture in the layout (at other ratios than 2 resampled smoothly from it to the screen's pixels,
+// with that ratio); below 1.5, or where there is none, the 1× picture (ratio 1, shown scaled by
+// Qt). Throws PictureError when the chosen file cannot be read.
 QImage loadPicture(const QString &path, qreal devicePixelRatio);
 
 // The window icon every window carries, at 16 and 32 pixels.
