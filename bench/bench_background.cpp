@@ -43,10 +43,47 @@ void QPainterLinearGradientFill(benchmark::State &state)
     }
 }
 
+// The same two at a device pixel ratio: the button's device image (width × ratio, 25 × ratio
+// high), the bands computed over the device rows.
+void ComposeProgramBackgroundAtRatio(benchmark::State &state)
+{
+    const int ratio = static_cast<int>(state.range(1));
+    const int w = static_cast<int>(state.range(0)) * ratio;
+    const int h = 25 * ratio;
+    BgrImage img(w, h);
+    const TsGradArray stops = ParseGradient(kNormal);
+    for (auto _ : state) {
+        ComposeBackground(img, {0, 0, w, h}, stops, 70, 0, Rgb{166, 210, 255});
+        benchmark::DoNotOptimize(img.bits());
+        benchmark::ClobberMemory();
+    }
+}
+
+void QPainterLinearGradientFillAtRatio(benchmark::State &state)
+{
+    const int ratio = static_cast<int>(state.range(1));
+    const int w = static_cast<int>(state.range(0)) * ratio;
+    const int h = 25 * ratio;
+    BgrImage img(w, h);
+    QImage view(img.bits(), w, h, img.stride(), QImage::Format_BGR888);
+    QLinearGradient gradient(0, 0, 0, h);
+    gradient.setColorAt(0, QColor(128, 128, 128));
+    gradient.setColorAt(1, QColor(255, 255, 255));
+    for (auto _ : state) {
+        QPainter p(&view);
+        p.fillRect(QRect(0, 0, w, h), gradient);
+        p.end();
+        benchmark::DoNotOptimize(img.bits());
+        benchmark::ClobberMemory();
+    }
+}
+
 } // namespace
 
 BENCHMARK(ComposeProgramBackground)->Arg(111)->Arg(401);
 BENCHMARK(QPainterLinearGradientFill)->Arg(111)->Arg(401);
+BENCHMARK(ComposeProgramBackgroundAtRatio)->Args({111, 2})->Args({401, 2})->Args({111, 3});
+BENCHMARK(QPainterLinearGradientFillAtRatio)->Args({111, 2})->Args({401, 2})->Args({111, 3});
 
 int main(int argc, char **argv)
 {
