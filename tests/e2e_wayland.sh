@@ -38,11 +38,13 @@ pids+=($!)
 
 display=""
 for _ in $(seq 1 100); do
-  display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" 2>/dev/null | head -n1)
+  # The log appears a moment after weston starts; until then there is nothing to read.
+  display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" \
+    2>/dev/null | head -n1 || true)
   [ -n "$display" ] && [ -S "$work/$socket" ] && break
   sleep 0.1
 done
-[ -n "$display" ] || { echo "e2e_wayland: weston did not start"; cat "$work/weston.log"; exit 1; }
+[ -n "$display" ] || { echo "e2e_wayland: weston did not start"; cat "$work/weston.log" || true; exit 1; }
 echo "e2e_wayland: weston on $socket, XWayland on $display"
 
 # Starts the program with the given environment changes; its output goes to $work/$1.log.
