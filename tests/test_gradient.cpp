@@ -116,6 +116,33 @@ TEST(PaintGradient, HotDescriptionOn25Rows)
     expectRowsUniform(img);
 }
 
+TEST(PaintGradient, HotDescriptionAtTwiceTheDeviceHeightBandsOverDeviceRows)
+{
+    // A 25-pixel button at device pixel ratio 2 is 50 device rows high: the bands are percentages
+    // of 50, 5, 21, 14 and 9 rows (the last stop empty), each running its whole colour range over
+    // its own device rows rather than the 1× rows doubled.
+    BgrImage img(200, 50);
+    PaintGradient(img, {0, 0, 200, 50}, ParseGradient(kHot));
+    const std::vector<int> g = greyColumn(img, 150);
+    ASSERT_EQ(g.size(), 50u);
+    EXPECT_EQ(g[0], 128);
+    EXPECT_EQ(g[5], 128) << "the first band ends on row 5";
+    EXPECT_EQ(g[26], 255) << "the second band, 128 to 255, ends on row 26";
+    EXPECT_EQ(g[40], 162) << "the third, 255 to 162, on row 40";
+    EXPECT_EQ(g[49], 210) << "the fourth, 162 to 210, on the last row";
+    for (int y = 6; y <= 26; ++y) {
+        EXPECT_GT(g[y], g[y - 1]) << "rising by 127/21 a row at " << y;
+        EXPECT_LE(g[y] - g[y - 1], 7) << y;
+    }
+    for (int y = 27; y <= 40; ++y) {
+        EXPECT_LT(g[y], g[y - 1]) << "falling by 93/14 a row at " << y;
+    }
+    for (int y = 41; y <= 49; ++y) {
+        EXPECT_GT(g[y], g[y - 1]) << "rising by 48/9 a row at " << y;
+    }
+    expectRowsUniform(img);
+}
+
 TEST(PaintGradient, PressedHotShiftedOnePixelLeavesRowAndColumnZero)
 {
     BgrImage img(75, 25);
