@@ -22,6 +22,29 @@ bool displayMissing()
     return false;
 #endif
 }
+
+// While QApplication starts its platform, a fatal message means the platform could not start:
+// most often a DISPLAY whose X server does not answer (gone, or not ours to use). Qt would abort
+// and leave a core dump; say what failed and end with code 2, as without any display.
+QtMessageHandler previousHandler = nullptr;
+
+void platformStartFailed(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        if (previousHandler) {
+            previousHandler(type, context, text);
+        }
+        return;
+    }
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    const QByteArray display = qgetenv("DISPLAY");
+    std::fprintf(stderr,
+                 "Н и НН в прилагательных: the display could not be opened (DISPLAY=%s). Start "
+                 "it on a desktop, or under xvfb-run.\n",
+                 display.constData());
+    std::fflush(stderr);
+    std::_Exit(2);
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -33,7 +56,9 @@ int main(int argc, char **argv)
         return 2;
     }
     ApplyPlatformChoice();
+    previousHandler = qInstallMessageHandler(platformStartFailed);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QStringLiteral("Н и НН в прилагательных"));
     // Ties the windows to the installed menu entry (its icon in docks and task lists).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.NnTrainer"));

@@ -16,12 +16,15 @@ for f in "$program" "$floor" "$launcher"; do
   [ -x "$f" ] || { echo "startup.sh: $f is not a program" >&2; exit 2; }
 done
 
-# Qt wants a private runtime folder; a fresh one keeps its complaint out of the table.
+# Qt wants a private runtime folder; a fresh one keeps its complaint out of the table. The X
+# server is started as the end-to-end tests start theirs, on a display no other server uses.
 runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
+source "$(dirname "$(readlink -f "$0")")/../tests/support/e2e.sh"
+e2e_init startup "$runtime"
+E2E_ON_EXIT='rm -rf "$runtime"'
 
 # -br: a black root window, against which the launcher sees a window's first frame.
-env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" \
-  xvfb-run -a -s "-screen 0 1024x768x24 -br" \
+e2e_start_x 1024x768x24 -br
+XDG_RUNTIME_DIR="$runtime" \
   "$launcher" "$(readlink -f "$program")" "$(readlink -f "$floor")" "$runs" "$settle"

@@ -147,6 +147,11 @@ void TForm1::createSlots()
             design.countAt.x(), design.countAt.y(), countFont, kCountColor, panelColor);
         slot.countLabel->hide();
     }
+    // The buttons, windowed controls, lie above the labels: a count label's box starts on its
+    // button's bottom row and must not paint over it.
+    for (const VariantSlot &slot : m_slots) {
+        slot.button->raise();
+    }
     connect(m_slots[0].button, &TsButton::clicked, this, &TForm1::sButton1Click);
     connect(m_slots[4].button, &TsButton::clicked, this, &TForm1::sButton5Click);
 }

@@ -75,9 +75,21 @@ TsButton::~TsButton()
 void TsButton::setDefault(bool on)
 {
     m_default = on;
-    // Until the focus first moves, the button acts as the default exactly when it is one.
-    m_actsAsDefault = on;
+    // Whether it acts as the default depends on where the window's focus is now: not while
+    // another TsButton holds it.
+    m_actsAsDefault = actsAsDefaultWith(window()->focusWidget());
     update();
+}
+
+bool TsButton::actsAsDefaultWith(const QWidget *focused) const
+{
+    if (focused == this) {
+        return true;
+    }
+    if (qobject_cast<const TsButton *>(focused)) {
+        return false;
+    }
+    return m_default;
 }
 
 void TsButton::focusMoved(QWidget *now)
@@ -85,12 +97,7 @@ void TsButton::focusMoved(QWidget *now)
     if (!now || now->window() != window()) {
         return;
     }
-    bool acts = m_default;
-    if (now == this) {
-        acts = true;
-    } else if (qobject_cast<TsButton *>(now)) {
-        acts = false;
-    }
+    const bool acts = actsAsDefaultWith(now);
     if (acts != m_actsAsDefault) {
         m_actsAsDefault = acts;
         update();
@@ -99,7 +106,9 @@ void TsButton::focusMoved(QWidget *now)
 
 bool TsButton::IsHot() const
 {
-    if (isBeingDestroyed()) {
+    // A disabled button is never hot, not even a default one that acts as the default: the
+    // disabled rule is checked before the default rule.
+    if (isBeingDestroyed() || !isEnabled()) {
         return false;
     }
     if (m_default && m_actsAsDefault) {
@@ -135,9 +144,12 @@ bool TsButton::offerDialogKey(int key, Qt::KeyboardModifiers modifiers)
     if (!canTakeFocus()) {
         return false;
     }
+    // Enter and Escape alike only without Shift, Ctrl or Alt.
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {
+        return false;
+    }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        const auto held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-        if (!m_actsAsDefault || held) {
+        if (!m_actsAsDefault) {
             return false;
         }
     } else if (key != Qt::Key_Escape || !m_cancel) {

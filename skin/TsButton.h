@@ -34,6 +34,8 @@ protected:
 
 private:
     void focusMoved(QWidget *now);
+    // Whether the button acts as the default while `focused` holds the window's focus.
+    bool actsAsDefaultWith(const QWidget *focused) const;
     bool canTakeFocus() const;
     void keyClick();
 

@@ -35,6 +35,17 @@ TsButtonControl::TsButtonControl(QWidget *parent)
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
     resize(75, 25);
+    // QAbstractButton's own ways of clicking (click(), animateClick(), a mnemonic shortcut, the
+    // accessibility "Press" action) press, release and click through its signals; they end in
+    // the same click as the mouse and the keys, and animateClick shows the pressed look while
+    // it holds the button down. Connected first, so these run before anyone else's slots.
+    connect(this, &QAbstractButton::pressed, this, [this] { setDownState(true); });
+    connect(this, &QAbstractButton::released, this, [this] { setDownState(false); });
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (!m_clicking) {
+            clickBody();
+        }
+    });
 }
 
 TsButtonControl::~TsButtonControl()
@@ -169,17 +180,42 @@ Rgb TsButtonControl::HotPaintingColor() const
 void TsButtonControl::Click()
 {
     QPointer<TsButtonControl> self(this);
+    m_clicking = true;
+    const bool alive = clickBody(false);
+    if (alive && self) {
+        emit clicked(false);
+    }
+    if (self) {
+        m_clicking = false;
+        closeModalDialog();
+    }
+}
+
+bool TsButtonControl::clickBody(bool closeDialog)
+{
+    QPointer<TsButtonControl> self(this);
     if (QWidget *win = window()) {
         win->setProperty("ModalResult", m_modalResult);
-        if (auto *dialog = qobject_cast<QDialog *>(win); dialog && m_modalResult != 0) {
-            dialog->done(m_modalResult);
-        }
     }
     if (m_onClick) {
         m_onClick();
     }
-    if (self) {
-        emit clicked(false);
+    if (!self) {
+        return false;
+    }
+    if (closeDialog) {
+        closeModalDialog();
+    }
+    return true;
+}
+
+void TsButtonControl::closeModalDialog()
+{
+    // A modal result ends a modal dialog, once the click's handlers have run; any other
+    // window only keeps the result.
+    auto *dialog = qobject_cast<QDialog *>(window());
+    if (dialog && dialog->isModal() && dialog->isVisible() && m_modalResult != 0) {
+        dialog->done(m_modalResult);
     }
 }
 
@@ -229,7 +265,9 @@ void TsButtonControl::drawBackground(BgrImage &image, bool hot)
     if (m_down) {
         // The pressed look shifts the gradient one pixel right and down. The top row and left
         // column it leaves are first given the unshifted gradient, so they never keep pixels
-        // of an earlier render.
+        // of an earlier render; where the gradient paints nothing (no stops, or a direction
+        // other than vertical or horizontal) they hold the hot painting colour.
+        FillRect(image, rect, HotPaintingColor());
         PaintGradient(image, rect, bg->Gradient()->Stops());
         rect = TsRect{1, 1, w + 1, h + 1};
     }
@@ -387,8 +425,20 @@ void TsButtonControl::setDownState(bool down)
 {
     if (m_down != down) {
         m_down = down;
-        update();
+        lookChanged();
     }
+}
+
+void TsButtonControl::lookChanged()
+{
+    // A paint during a fade copies the fade's target without rendering; that target was drawn
+    // for the state the fade started in. Render it again for the state now, so the frames that
+    // follow and the end of the fade lead to it.
+    if (m_fadeMode != TsFadeMode::None && m_fadeTimer->isActive() &&
+        m_style.RenderCache().width() == width() && m_style.RenderCache().height() == height()) {
+        renderLook();
+    }
+    update();
 }
 
 void TsButtonControl::stopFadeForInput()
@@ -478,7 +528,7 @@ void TsButtonControl::focusInEvent(QFocusEvent *event)
 {
     m_hasFocus = true;
     QWidget::focusInEvent(event);
-    update();
+    lookChanged();
 }
 
 void TsButtonControl::focusOutEvent(QFocusEvent *event)
@@ -486,7 +536,7 @@ void TsButtonControl::focusOutEvent(QFocusEvent *event)
     m_hasFocus = false;
     m_down = false;
     QWidget::focusOutEvent(event);
-    update();
+    lookChanged();
 }
 
 void TsButtonControl::changeEvent(QEvent *event)

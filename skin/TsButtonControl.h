@@ -82,7 +82,9 @@ public:
     bool ShapeStale() const { return m_shapeStale; }
     virtual bool IsHot() const;
 
-    // Clicks: the window's modal result, then OnClick (and the clicked signal).
+    // Clicks: the window's modal result, then OnClick and the clicked signal; then a modal
+    // dialog with a modal result ends. Every way of clicking ends here, QAbstractButton's own
+    // (click(), animateClick(), mnemonics, the accessibility "Press" action) included.
     void Click();
 
     // Draws the current look into RenderCache (everything but the copy to the screen).
@@ -124,6 +126,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
     void setDownState(bool down);
+    // The focus, Down or the enabled state changed: show a freshly rendered look, also while a
+    // fade runs.
+    void lookChanged();
     bool fadingOn() const;
     bool isBeingDestroyed() const { return m_destroying; }
     // Draws the parts that TsButton adds after the caption (the focus frame).
@@ -131,6 +136,9 @@ protected:
 
 private:
     void styleChanged(TsStyleChange change);
+    // The modal result and OnClick; false when OnClick destroyed the button.
+    bool clickBody(bool closeDialog = true);
+    void closeModalDialog();
     // Steps 2 to 5 of a render: background, border, caption and focus frame.
     void renderLook();
     void drawBackground(BgrImage &image, bool hot);
@@ -175,6 +183,7 @@ private:
     bool m_shapeStale = true;
     QSize m_shapeSize; // the size the window shape was built for
     bool m_destroying = false;
+    bool m_clicking = false; // Click() is emitting clicked itself
 
     BgrImage m_fadeFrom;
     BgrImage m_frame;

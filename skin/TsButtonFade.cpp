@@ -69,6 +69,9 @@ void TsButtonControl::FadeStep()
         break;
     case TsFadeMode::None:
         m_fadeTimer->stop();
+        // The fade is over: the next paint renders the look for the state the button is in
+        // now, whatever changed while the fade ran.
+        update();
         break;
     }
 }

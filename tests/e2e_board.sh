@@ -1,56 +1,83 @@
 #!/usr/bin/env bash
-# End to end, in a real X server: start the program, take a screenshot of the board, press
-# "З а к р ы т ь" with real mouse input and check that the program ends with code 0.
+# End to end, in a real X server: start the program, take a screenshot of the board and read
+# what the pupil sees on it at start, press "З а к р ы т ь" with real mouse input and check that
+# the program ends with code 0.
 # Usage: e2e_board.sh <program> <screenshot.png>
 set -euo pipefail
-# The windows are found by their Russian captions, which xdotool reads in the locale's encoding:
-# a UTF-8 locale whatever the machine's is.
-export LC_ALL=C.UTF-8
 program=${1:?program}
 shot=${2:?screenshot path}
+source "$(dirname "$0")/support/e2e.sh"
 
-if [ -z "${E2E_INNER:-}" ]; then
-  exec env -u QT_QPA_PLATFORM E2E_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+e2e_init e2e_board "$shot.d"
+e2e_start_x 1024x768x24
+e2e_start_program "$program"
 
-"$program" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-
-win=""
-for _ in $(seq 1 100); do
-  win=$(xdotool search --onlyvisible --name "Н и НН в прилагательных" 2>/dev/null | head -n1 || true)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || { echo "e2e: the board did not appear"; exit 1; }
+win=$(e2e_wait_window "Н и НН в прилагательных" 439) || e2e_fail "the board did not appear"
 sleep 0.5
-import -window root "$shot"
+e2e_screenshot "$shot"
 
-# The close button sits in the panel along the bottom edge: 19 pixels in, 14 down, 401 x 25.
+# --- The board at start, read from the screenshot. Below the menu bar the client area is
+# 439 x 351: the variant panel at 19, 16 (401 x 270, pale yellow, 3 + 3 bevel), the close
+# panel along the bottom edge (53 high, dark violet), the window's lilac between them.
 eval "$(xdotool getwindowgeometry --shell "$win")"
-x=$((X + 19 + 200))
-y=$((Y + HEIGHT - 53 + 14 + 12))
-xdotool mousemove "$x" "$y"
+cx=$X
+cy=$((Y + HEIGHT - 351))
+px=$((cx + 19))
+py=$((cy + 16))
+expect_pixel() { # x y RRGGBB what
+  local got
+  got=$(e2e_pixel "$shot" "$1" "$2")
+  [ "$got" = "$3" ] || e2e_fail "$4: pixel at $1,$2 is $got, expected $3"
+}
+# Dark ink (letters) somewhere in the w x h area at x, y.
+has_ink() {
+  local min
+  min=$(convert "$shot" -crop "$1x$2+$3+$4" -colorspace gray -depth 8 -format '%[min]' info:)
+  [ "${min%.*}" -lt 80 ]
+}
+# Red pixels (the completion mark's tick, a count label's digits) in the w x h area at x, y.
+red_pixels() {
+  local n
+  n=$(convert "$shot" -crop "$1x$2+$3+$4" \
+    -fx 'r > 0.7 && g < 0.4 && b < 0.4 ? 1 : 0' -format '%[fx:mean*w*h]' info:)
+  echo "${n%.*}"
+}
+expect_pixel $((cx + 5)) $((cy + 100)) F0E1FF "the window's lilac left of the variant panel"
+expect_pixel $((px + 100)) $((py + 60)) FFFFE1 "the variant panel's pale yellow under Вариант 1"
+expect_pixel $((px + 200)) $((py + 262)) FFFFE1 "the variant panel's floor inside its bevel"
+expect_pixel $((cx + 5)) $((cy + 351 - 53 + 5)) 400080 "the close panel's violet"
+for slot in "54 24 Вариант_1" "240 24 Вариант_1-1"; do
+  read -r bx by name <<<"$slot"
+  has_ink 60 14 $((px + bx + 25)) $((py + by + 6)) || e2e_fail "$name does not look enabled"
+done
+for slot in "54 86 Вариант_2" "54 210 Вариант_4" "240 148 Вариант_3-1" "240 210 Вариант_4-1"; do
+  read -r bx by name <<<"$slot"
+  has_ink 60 14 $((px + bx + 25)) $((py + by + 6)) && e2e_fail "$name looks enabled"
+done
+# No completion mark, no "Подсказок:" and no count ("5" is the count labels' design text).
+for mark in "17 21" "200 21"; do
+  read -r mx my <<<"$mark"
+  [ "$(red_pixels 35 35 $((px + mx)) $((py + my)))" -eq 0 ] ||
+    e2e_fail "a completion mark at $mx, $my at start"
+done
+has_ink 80 14 $((px + 60)) $((py + 54)) && e2e_fail "Подсказок: is shown at start"
+for count in "150 48" "337 48"; do
+  read -r lx ly <<<"$count"
+  [ "$(red_pixels 30 26 $((px + lx)) $((py + ly)))" -eq 0 ] ||
+    e2e_fail "a help count at $lx, $ly at start"
+done
+# "З а к р ы т ь": fuchsia letters on the close button.
+[ "$(convert "$shot" -crop "200x14+$((cx + 19 + 100))+$((cy + 351 - 53 + 14 + 6))" \
+  -fx 'r > 0.8 && g < 0.3 && b > 0.8 ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:)" -gt 20 ] ||
+  e2e_fail "no fuchsia caption on the close button"
+
+# --- The close button sits in the panel along the bottom edge: 19 pixels in, 14 down, 401 x 25.
+xdotool mousemove $((cx + 19 + 200)) $((cy + 351 - 53 + 14 + 12))
 sleep 0.2
 xdotool mousedown 1
 sleep 0.1
 xdotool mouseup 1
 
-for _ in $(seq 1 50); do
-  if ! kill -0 "$pid" 2>/dev/null; then
-    break
-  fi
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "e2e: the program is still running after the close button was pressed"
-  exit 1
-fi
-trap - EXIT
-set +e
-wait "$pid"
-code=$?
-set -e
-echo "e2e: program ended with code $code"
-[ "$code" -eq 0 ]
+e2e_wait_exit 50
+echo "e2e_board: program ended with code $E2E_CODE"
+[ "$E2E_CODE" -eq 0 ]

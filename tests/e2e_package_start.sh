@@ -7,32 +7,17 @@
 # with code 0.
 # Usage: e2e_package_start.sh <out-dir> <screenshot.png>
 set -euo pipefail
-# The windows are found by their Russian captions, which xdotool reads in the locale's encoding:
-# a UTF-8 locale whatever the machine's is.
-export LC_ALL=C.UTF-8
 out=${1:?out dir}
 shot=${2:?screenshot path}
+source "$(dirname "$0")/support/e2e.sh"
 
-if [ -z "${E2E_INNER:-}" ]; then
-    exec env -u QT_QPA_PLATFORM E2E_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
-fail() {
-    echo "e2e: $*" >&2
-    exit 1
-}
-
+e2e_init e2e_package_start "$shot.d"
 debs=("$out"/*.deb)
-[ -f "${debs[0]}" ] || fail "no .deb in $out"
+[ -f "${debs[0]}" ] || e2e_fail "no .deb in $out"
 root=$(mktemp -d)
-pid=""
-cleanup() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-    fi
-    rm -rf "$root"
-}
-trap cleanup EXIT
+E2E_ON_EXIT='rm -rf "$root"'
 dpkg -x "${debs[0]}" "$root"
+e2e_start_x 1024x768x24
 
 entry=$root/usr/share/applications/org.example.NnTrainer.desktop
 key() {
@@ -42,30 +27,22 @@ exec_line=$(key Exec)
 name=$(key Name)
 wmclass=$(key StartupWMClass)
 if [ -z "$exec_line" ] || [ -z "$name" ] || [ -z "$wmclass" ]; then
-    fail "Exec, Name or StartupWMClass missing"
+    e2e_fail "Exec, Name or StartupWMClass missing"
 fi
-[[ "$exec_line" != *'"'* ]] || fail "quoted arguments in Exec= are not handled here"
+[[ "$exec_line" != *'"'* ]] || e2e_fail "quoted arguments in Exec= are not handled here"
 # Field codes (%f, %U, ...) stand for files and addresses; a start from the menu passes none.
 read -r -a command <<<"$(echo "$exec_line" | sed 's/%[fFuUdDnNickvm]//g; s/%%/%/g')"
 echo "e2e: starting '${command[*]}' from $root"
 
-env PATH="$root/usr/bin:$PATH" "${command[@]}" &
-pid=$!
+PATH="$root/usr/bin:$PATH" e2e_start_program "${command[@]}"
 
-win=""
-for _ in $(seq 1 100); do
-    win=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -n1 || true)
-    [ -n "$win" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
-    sleep 0.1
-done
-[ -n "$win" ] || fail "no window titled '$name' appeared"
-[ "$(realpath "/proc/$pid/exe")" = "$(realpath "$root/usr/bin/nn-trainer")" ] ||
-    fail "the running program is $(realpath "/proc/$pid/exe"), not the unpacked one"
+win=$(e2e_wait_window "^$name\$") || e2e_fail "no window titled '$name' appeared"
+[ "$(realpath "/proc/$E2E_PID/exe")" = "$(realpath "$root/usr/bin/nn-trainer")" ] ||
+    e2e_fail "the running program is $(realpath "/proc/$E2E_PID/exe"), not the unpacked one"
 xdotool search --onlyvisible --classname "^$wmclass\$" | grep -qx "$win" ||
-    fail "the window's class is not StartupWMClass=$wmclass"
+    e2e_fail "the window's class is not StartupWMClass=$wmclass"
 sleep 0.5
-import -window root "$shot"
+e2e_screenshot "$shot"
 
 # The close button sits in the panel along the bottom edge: 19 pixels in, 14 down, 401 x 25.
 eval "$(xdotool getwindowgeometry --shell "$win")"
@@ -75,15 +52,6 @@ xdotool mousedown 1
 sleep 0.1
 xdotool mouseup 1
 
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running after the close button"
-set +e
-wait "$pid"
-code=$?
-set -e
-pid=""
-echo "e2e: the program started from the menu entry ended with code $code"
-[ "$code" -eq 0 ]
+e2e_wait_exit 50
+echo "e2e: the program started from the menu entry ended with code $E2E_CODE"
+[ "$E2E_CODE" -eq 0 ]

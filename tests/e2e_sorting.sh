@@ -5,60 +5,31 @@
 # help count from a screenshot. A screenshot of the sorting window in each state is kept.
 # Usage: e2e_sorting.sh <program> <folder for the screenshots>
 set -euo pipefail
-# The windows are found by their Russian captions, which xdotool reads in the locale's encoding:
-# a UTF-8 locale whatever the machine's is.
-export LC_ALL=C.UTF-8
 program=${1:?program}
 shots=${2:?folder for the screenshots}
+source "$(dirname "$0")/support/e2e.sh"
 
-if [ -z "${E2E_INNER:-}" ]; then
-  # Wide enough that the board, the sorting window and the help window fit side by side once the
-  # help window is moved aside.
-  # A random first display number keeps tests that run side by side off each other's servers.
-  exec env -u QT_QPA_PLATFORM E2E_INNER=1 xvfb-run -a -n $((100 + RANDOM % 800)) \
-    -s "-screen 0 1600x900x24" "$0" "$@"
-fi
-
-mkdir -p "$shots"
+e2e_init e2e_sorting "$shots"
 rm -f "$shots"/*.png
-"$program" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+# Wide enough that the board, the sorting window and the help window fit side by side once the
+# help window is moved aside.
+e2e_start_x 1600x900x24
+e2e_start_program "$program"
 
 fail() {
-  echo "e2e_sorting: $*" >&2
-  exit 1
-}
-
-# The visible window with this exact name and client width, if any.
-find_window() {
-  local name=$1 width=$2 id
-  for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null || true); do
-    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null || echo WIDTH=0)"
-    if [ "$WIDTH" -eq "$width" ]; then
-      echo "$id"
-      return 0
-    fi
-  done
-  return 1
+  e2e_fail "$@"
 }
 
 wait_window() {
-  local id
-  for _ in $(seq 1 100); do
-    if id=$(find_window "$1" "$2"); then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
+  e2e_wait_window "^$1\$" "$2"
 }
 
-# Client origin of a window on the screen.
+find_window() {
+  e2e_find_window "^$1\$" "$2"
+}
+
 origin() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "$X $Y"
+  e2e_origin "$1"
 }
 
 click() {
@@ -87,13 +58,12 @@ drag() {
 
 shoot() {
   sleep 0.3
-  import -window root "$shots/screen.png"
+  e2e_screenshot "$shots/screen.png"
 }
 
 # The colour of one pixel of the last screenshot, as RRGGBB.
 pixel() {
-  convert "$shots/screen.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 |
-    grep -o '#[0-9A-Fa-f]\{6\}' | tr -d '#' | tr 'a-f' 'A-F'
+  e2e_pixel "$shots/screen.png" "$1" "$2"
 }
 
 expect_pixel() {
@@ -283,6 +253,5 @@ digit=$(convert "$shots/screen.png" -crop "24x26+$((BX + 19 + 150))+$((BY + 16 +
 [ -n "$digit" ] || fail "no help count beside Подсказок:"
 [ "$digit" = 1 ] || fail "the help count does not read 1: $digit"
 
+e2e_check_alive
 echo "e2e_sorting: passed; screenshots in $shots"
-kill "$pid" 2>/dev/null || true
-trap - EXIT

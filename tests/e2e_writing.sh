@@ -5,12 +5,13 @@
 # completion mark of "Вариант 1-1" and a help count of 1. Then close the program.
 # Usage: e2e_writing.sh <program> <assets folder> <folder for screenshots>
 set -euo pipefail
-# The windows are found by their Russian captions, which xdotool reads in the locale's encoding:
-# a UTF-8 locale whatever the machine's is.
-export LC_ALL=C.UTF-8
 program=${1:?program}
 assets=${2:?assets folder}
 shots=${3:?screenshot folder}
+source "$(dirname "$0")/support/e2e.sh"
+
+e2e_init e2e_writing "$shots"
+rm -f "$shots"/writing-*.png
 
 # The X server starts with a Russian keyboard: its "us" layout is swapped for the Russian one in
 # a copy of the keyboard data. Every letter typed below is then a key of the server's own map.
@@ -18,46 +19,23 @@ shots=${3:?screenshot folder}
 # the key; on a loaded machine the program reads the key after the binding has changed and the
 # letter is lost or turns into another. (Loading a map into the running Xvfb with setxkbmap or
 # xmodmap does not take.) Autorepeat is off, so a key held long by a slow machine stays one key.
-if [ -z "${E2E_INNER:-}" ]; then
-  xkb="$shots/xkb"
-  rm -rf "$xkb"
-  mkdir -p "$shots"
-  cp -r /usr/share/X11/xkb "$xkb"
-  printf '%s\n' 'default partial alphanumeric_keys modifier_keys' \
-    'xkb_symbols "basic" { include "ru(winkeys)" };' >"$xkb/symbols/us"
-  exec env -u QT_QPA_PLATFORM E2E_INNER=1 \
-    xvfb-run -a -s "-screen 0 1024x768x24 -r -xkbdir $xkb" "$0" "$@"
-fi
-
-mkdir -p "$shots"
-rm -f "$shots"/writing-*.png
-
-"$program" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+xkb="$shots/xkb"
+rm -rf "$xkb"
+cp -r /usr/share/X11/xkb "$xkb"
+printf '%s\n' 'default partial alphanumeric_keys modifier_keys' \
+  'xkb_symbols "basic" { include "ru(winkeys)" };' >"$xkb/symbols/us"
+e2e_start_x 1024x768x24 -r -xkbdir "$xkb"
+e2e_start_program "$program"
 
 fail() {
-  echo "e2e: $*"
-  import -window root "$shots/writing-failure.png" || true
-  exit 1
+  e2e_fail "$@"
 }
 
 # The visible window with the program's caption and the given client width (the board, the
 # writing window and the sorting window share the caption; their widths differ), looked for
 # `tries` times a tenth of a second apart.
 find_window() {
-  local width=$1 tries=${2:-100} w
-  for _ in $(seq 1 "$tries"); do
-    for w in $(xdotool search --onlyvisible --name "Н и НН в прилагательных" 2>/dev/null || true); do
-      eval "$(xdotool getwindowgeometry --shell "$w")" # sets X, Y, WIDTH, HEIGHT
-      if [ "${WIDTH:-0}" -eq "$width" ]; then
-        echo "$w"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  return 1
+  e2e_wait_window "Н и НН в прилагательных" "$1" "${2:-100}"
 }
 
 click_at() {
@@ -69,7 +47,7 @@ click_at() {
 
 shot() {
   sleep 0.3
-  import -window root "$shots/writing-$1.png"
+  e2e_screenshot "$shots/writing-$1.png"
 }
 
 # Whether the w x h area of a screenshot at x, y shows a picture file pixel for pixel.
@@ -227,17 +205,6 @@ dark=$(convert "$board_shot" -crop "80x16+$((px + 247))+$((py + 54))" +repage -c
 # --- Close the program with "З а к р ы т ь" along the board's bottom edge.
 eval "$(xdotool getwindowgeometry --shell "$board")"
 click_at $((X + 19 + 200)) $((Y + HEIGHT - 53 + 14 + 12))
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-  fail "the program is still running after the close button was pressed"
-fi
-trap - EXIT
-set +e
-wait "$pid"
-code=$?
-set -e
-echo "e2e: program ended with code $code"
-[ "$code" -eq 0 ]
+e2e_wait_exit 50
+echo "e2e: program ended with code $E2E_CODE"
+[ "$E2E_CODE" -eq 0 ]

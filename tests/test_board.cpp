@@ -327,6 +327,35 @@ TEST_F(Board, PassingVariantsMarksExactlyTheirSlotsInOneStep)
               loadPicture(":/assets/CompletionMark.jpg"));
 }
 
+// The count label's box starts on the button's bottom row (48 = 24 + 25 - 1); the button, a
+// windowed control, lies above it, so its edge stays whole where the label meets it.
+TEST_F(Board, APassedButtonsBottomRowIsWholeUnderItsCountLabel)
+{
+    showActive();
+    board->markVariantPassed(1, 0);
+    board->markVariantPassed(5, 12);
+    QApplication::processEvents();
+    const QImage shown = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const SlotRow &s : {kSlots[0], kSlots[4]}) {
+        SCOPED_TRACE(s.button);
+        TsButton *b = button(s.button);
+        const QImage look = b->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRegion shape = b->mask().isEmpty() ? QRegion(b->rect()) : b->mask();
+        const int y = b->height() - 1;
+        ASSERT_EQ(b->mapTo(named("Panel1"), QPoint(0, y)).y(), s.countAt.y());
+        int covered = 0;
+        for (int x = 0; x < b->width(); ++x) {
+            if (!shape.contains(QPoint(x, y))) {
+                continue; // a corner cut out of the button: the panel shows there
+            }
+            const QPoint on = b->mapTo(board.get(), QPoint(x, y));
+            EXPECT_EQ(QColor(shown.pixel(on)), QColor(look.pixel(x, y))) << "x " << x;
+            covered += x + s.buttonAt.x() >= s.countAt.x();
+        }
+        EXPECT_GT(covered, 5) << "the count label's box reaches under the button";
+    }
+}
+
 TEST_F(Board, VariantButtonsShowTheirExerciseOnceAndCloseAsksTheBoardToClose)
 {
     QWidget sorting;

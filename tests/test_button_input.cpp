@@ -2,6 +2,8 @@
 // which must not, and the state after each step.
 #include "ButtonFixture.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -215,10 +217,138 @@ TEST_F(ButtonInput, ClickSetsTheWindowsModalResultFirst)
     QDialog dialog;
     auto *ok = new TsButton(&dialog);
     ok->setModalResult(QDialog::Accepted);
+    dialog.setModal(true);
     dialog.show();
     QTest::mouseClick(ok, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// The modal result ends a modal dialog once OnClick has returned; a dialog shown without
+// modality, like any other window, only keeps the result.
+TEST_F(ButtonInput, AModalResultClosesAModalDialogOnlyAfterOnClick)
+{
+    QDialog dialog;
+    auto *ok = new TsButton(&dialog);
+    ok->setGeometry(0, 0, 60, 25);
+    ok->setModalResult(QDialog::Accepted);
+    bool visibleInOnClick = false;
+    int onClicks = 0;
+    ok->setOnClick([&] {
+        visibleInOnClick = dialog.isVisible();
+        ++onClicks;
+    });
+    dialog.setModal(true);
+    dialog.show();
+    QTest::mouseClick(ok, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(onClicks, 1);
+    EXPECT_TRUE(visibleInOnClick) << "OnClick runs in the open dialog";
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+    dialog.setModal(false);
+    dialog.setResult(0);
+    dialog.show();
+    QTest::mouseClick(ok, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(onClicks, 2);
+    EXPECT_TRUE(dialog.isVisible()) << "a dialog that is not modal stays";
+    EXPECT_EQ(dialog.property("ModalResult").toInt(), QDialog::Accepted);
+}
+
+// QAbstractButton's own ways of clicking end in the same click as the mouse: the modal result,
+// OnClick and the clicked signal, once each; animateClick shows the pressed look meanwhile.
+TEST_F(ButtonInput, EveryWayOfClickingRunsTheOneClick)
+{
+    button->setModalResult(7);
+    QStringList order;
+    button->setOnClick([&] {
+        order << QStringLiteral("OnClick %1").arg(panel->property("ModalResult").toInt());
+    });
+    QObject::connect(button, &QAbstractButton::clicked, [&] { order << QStringLiteral("signal"); });
+    const QStringList once{"OnClick 7", "signal"};
+
+    button->click();
+    EXPECT_EQ(order, once) << "click()";
+
+    order.clear();
+    const TsRect up = button->CaptionRect();
+    button->animateClick();
+    EXPECT_TRUE(button->Down()) << "held down while the animation runs";
+    EXPECT_EQ(button->CaptionRect().left, up.left + 1) << "the pressed look's caption";
+    EXPECT_EQ(button->CaptionRect().top, up.top + 1);
+    EXPECT_TRUE(order.isEmpty()) << "nothing before the animation ends";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() >= 2; }, 1000));
+    EXPECT_EQ(order, once) << "animateClick()";
+    EXPECT_FALSE(button->Down());
+
+    order.clear();
+    button->setCaption(QStringLiteral("&Go"));
+    edit->setFocus();
+    QTest::keyClick(panel.get(), Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() >= 2; }, 1000));
+    EXPECT_EQ(order, once) << "the mnemonic";
+
+    order.clear();
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(a->actionInterface(), nullptr);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() >= 2; }, 1000));
+    EXPECT_EQ(order, once) << "the accessibility Press action";
+    EXPECT_EQ(clicks, 0) << "the fixture's OnClick was replaced";
+}
+
+// Escape does what Enter does: only without Shift, Ctrl or Alt.
+TEST_F(ButtonInput, EscapeWithAModifierClicksNoCancelButton)
+{
+    other->setCancel(true);
+    edit->setFocus();
+    for (Qt::KeyboardModifier held : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+        QTest::keyClick(edit, Qt::Key_Escape, held);
+        EXPECT_EQ(otherClicks, 0) << held;
+    }
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(otherClicks, 1);
+}
+
+// A button made the default while another TsButton has the focus does not act as the default:
+// only the focused one looks hot and takes Enter.
+TEST_F(ButtonInput, ADefaultSetWhileAnotherButtonHasTheFocusWaitsForTheFocusToLeave)
+{
+    button->setFocus();
+    ASSERT_TRUE(button->HasFocus());
+    other->setDefault(true);
+    EXPECT_FALSE(other->ActsAsDefault());
+    EXPECT_FALSE(other->IsHot()) << "one hot button, the focused one";
+    EXPECT_TRUE(button->IsHot());
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(otherClicks, 0);
+    edit->setFocus();
+    EXPECT_TRUE(other->ActsAsDefault()) << "with the focus in the edit box it acts";
+    // Made the default while it has the focus itself, or given up while focused: still acts.
+    other->setFocus();
+    other->setDefault(false);
+    EXPECT_TRUE(other->ActsAsDefault());
+}
+
+// A disabled button is never hot, a default one that acts as the default included: its look is
+// the disabled normal look.
+TEST_F(ButtonInput, ADisabledDefaultButtonIsNeverHot)
+{
+    edit->setFocus();
+    button->setDefault(true);
+    ASSERT_TRUE(button->ActsAsDefault());
+    ASSERT_TRUE(button->IsHot());
+    auto *plain = new TsButton(panel.get());
+    plain->setGeometry(20, 20, 111, 25);
+    configureAsProgram(plain, QStringLiteral("Вариант 1"), 16765606);
+    plain->setEnabled(false);
+    plain->Render();
+    button->setEnabled(false);
+    EXPECT_FALSE(button->IsHot());
+    button->Render();
+    EXPECT_TRUE(button->RenderCache() == plain->RenderCache()) << "the disabled normal look";
 }
 
 TEST_F(ButtonInput, ClickedSignalAndAccessibleName)

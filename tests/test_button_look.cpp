@@ -153,6 +153,36 @@ TEST_F(ProgramButton, PressedLookShiftsGradientAndCaption)
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(50, 12));
 }
 
+// The pressed look's top row and left column lie outside the shifted gradient. With a hot
+// description that paints nothing (no stops, or a direction that is neither 0 nor 1) they get
+// the hot painting colour, whatever the render before left there.
+TEST_F(ProgramButton, PressedLookWithoutAPaintableHotGradientKeepsNoStalePixels)
+{
+    showActive();
+    for (const char *hot : {"", "8421504;16777215;99;7;0"}) {
+        SCOPED_TRACE(hot);
+        button->sStyle()->HotStyle()->HotBackground()->Gradient()->setData(hot);
+        auto pressedAfter = [this](bool focusedBefore) {
+            if (focusedBefore) {
+                button->setFocus();
+            } else {
+                button->clearFocus();
+            }
+            button->Render(); // the look before the press, left in the render cache
+            QTest::mousePress(button, Qt::LeftButton, {}, QPoint(50, 12));
+            button->Render();
+            const BgrImage pressed = button->RenderCache();
+            QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(200, 12));
+            return pressed;
+        };
+        const BgrImage afterNormal = pressedAfter(false);
+        const BgrImage afterHot = pressedAfter(true);
+        EXPECT_TRUE(afterNormal == afterHot) << "the pressed look depends on the look before";
+        EXPECT_EQ(afterNormal.pixel(15, 0), masked(kHotPainting, 54, 31)) << "row 0";
+        EXPECT_EQ(afterNormal.pixel(0, 12), afterHot.pixel(0, 12)) << "column 0";
+    }
+}
+
 TEST_F(ProgramButton, DisabledLookIsNormalMixedWithThePanel)
 {
     button->Render();

@@ -4,6 +4,7 @@
 // step, the help window and the board included.
 #include "test_writing_window_fixture.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QPointer>
 
@@ -267,11 +268,10 @@ TEST_F(WritingInput, WordClickSelectsTheTextButAClickInTheBoxPlacesTheCaret)
     type(QStringLiteral("о"));
     EXPECT_EQ(edit(6)->text(), "опустынный") << "inserted, nothing replaced";
 
-    // A click on the word of the box that has the focus moves nothing and selects nothing.
+    // A click on the word of the box that has the focus selects its whole text all the same.
     click(edit(6), QPoint(120, 9));
     clickWord(6);
-    EXPECT_FALSE(edit(6)->hasSelectedText());
-    EXPECT_EQ(edit(6)->cursorPosition(), edit(6)->text().size());
+    EXPECT_EQ(edit(6)->selectedText(), "опустынный");
     EXPECT_EQ(form->exercise().revealCount(), 4) << "yet it counts";
 
     // Tab to a box selects it as well; Shift+Tab back too.
@@ -297,14 +297,14 @@ TEST_F(WritingInput, WordClickSelectsTheTextButAClickInTheBoxPlacesTheCaret)
     activate();
     EXPECT_EQ(QApplication::focusWidget(), edit(6));
     EXPECT_EQ(edit(6)->selectedText(), "опустынный");
-    // But the word of the box the window's focus is in leaves its caret alone, as when active.
+    // The word of the box the window's focus is in selects its text too, as when active.
     click(edit(6), QPoint(2, 9));
     Form4->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
     clickWord(6);
     activate();
-    EXPECT_FALSE(edit(6)->hasSelectedText());
-    EXPECT_EQ(edit(6)->cursorPosition(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), edit(6));
+    EXPECT_EQ(edit(6)->selectedText(), "опустынный");
 }
 
 TEST_F(WritingInput, ADoubleClickIsOneClickAndAMissedReleaseIsNone)
@@ -425,6 +425,127 @@ TEST_F(WritingInput, EffectsComeInTheirOrder)
     click(button("sButton4"));
     EXPECT_EQ(shown.notes, QStringList{"help shown, count 1, offer shown"});
     EXPECT_FALSE(named("Panel1")->isVisible());
+}
+
+} // namespace
+} // namespace writingwindow
+
+
+namespace writingwindow {
+namespace {
+
+// The check panel's buttons as the pupil meets them: with the pointer resting where the pressed
+// button was, and with the focus handed over whatever window is active.
+class CheckPanelFocus : public WritingWindow
+{
+protected:
+    // Twenty words, the first one wrong, and the pointer resting on "Проверить".
+    void readyWithOneWrong()
+    {
+        open();
+        write(1, QStringLiteral("ледянной"));
+        for (int word = 2; word <= 20; ++word) {
+            write(word, answer(word));
+        }
+        ASSERT_TRUE(button("sButton1")->isVisible());
+    }
+
+    // The pointer moved onto the widget's centre, left to rest there, then a press and release
+    // there. The pointer is moved through the platform, so a control that appears under it
+    // later is entered as on the desktop.
+    static void pressWhereItRests(QWidget *widget)
+    {
+        QWidget *window = widget->window();
+        const QPoint at = widget->mapTo(window, widget->rect().center());
+        QCursor::setPos(window->mapToGlobal(at));
+        QTest::qWait(60); // the hover fade into the hot look runs out
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+    }
+
+    // What the pupil sees of the button once every fade has run out: the look rendered for its
+    // state now, with the dotted focus frame.
+    static void expectFocusFrameShown(TsButton *b)
+    {
+        QTest::qWait(120);
+        ASSERT_EQ(QApplication::focusWidget(), b);
+        ASSERT_TRUE(b->underMouse()) << "the pointer rests on the button";
+        const BgrImage shown = b->LastShown();
+        const TsRect caption = b->CaptionRect();
+        const int m = b->FocusMargin();
+        EXPECT_EQ(shown.pixel(caption.left - m, caption.top - m), (Rgb{0, 0, 0}))
+            << "the focus frame's first dot";
+        b->Render();
+        EXPECT_TRUE(shown == b->RenderCache()) << "a stale look is on screen";
+    }
+};
+
+TEST_F(CheckPanelFocus, TheButtonThatAppearsUnderTheRestingPointerShowsItsFocusFrame)
+{
+    readyWithOneWrong();
+    pressWhereItRests(button("sButton1"));
+    ASSERT_TRUE(button("sButton3")->isVisible()) << "failed: word 1 has one н too many";
+    expectFocusFrameShown(button("sButton3"));
+
+    pressWhereItRests(button("sButton3"));
+    ASSERT_TRUE(button("sButton1")->isVisible());
+    expectFocusFrameShown(button("sButton1"));
+
+    clickWord(1);
+    type(answer(1));
+    pressWhereItRests(button("sButton1"));
+    ASSERT_TRUE(button("sButton2")->isVisible()) << "passed";
+    expectFocusFrameShown(button("sButton2"));
+}
+
+// "Проверить" pressed while the help window is the active one (the press reaches the writing
+// window before the desktop activates it): the focus goes to the shown button all the same,
+// and the window shows it there once it is active.
+TEST_F(CheckPanelFocus, TheShownButtonTakesTheFocusWhicheverWindowIsActive)
+{
+    readyWithOneWrong();
+    click(button("sButton1"));
+    EXPECT_EQ(form->focusWidget(), button("sButton3")) << "the active window's case";
+    click(button("sButton3"));
+    EXPECT_EQ(form->focusWidget(), button("sButton1"));
+    click(button("sButton4"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    EXPECT_EQ(form->focusWidget(), button("sButton1")) << "\"Помогите!\" went away";
+
+    // The help window is active; "Проверить" is pressed in the writing window.
+    click(button("sButton1"));
+    ASSERT_TRUE(button("sButton3")->isVisible());
+    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_EQ(form->focusWidget(), button("sButton3"))
+        << "the inactive window's case: " << form->focusWidget()->objectName().toStdString();
+    activate();
+    EXPECT_EQ(QApplication::focusWidget(), button("sButton3"));
+    EXPECT_TRUE(button("sButton3")->HasFocus());
+}
+
+// Whichever control had the focus, a word click leaves the word's box focused with its whole
+// text selected, so what the pupil types next replaces the word.
+TEST_F(CheckPanelFocus, AWordClickAlwaysSelectsTheWholeWord)
+{
+    open();
+    write(3, QStringLiteral("орлиный"));
+    // The box itself has the focus, the caret placed by a click inside it.
+    click(edit(3), QPoint(2, 9));
+    ASSERT_FALSE(edit(3)->hasSelectedText());
+    clickWord(3);
+    EXPECT_EQ(QApplication::focusWidget(), edit(3));
+    EXPECT_EQ(edit(3)->selectedText(), "орлиный");
+    type(QStringLiteral("орлинный"));
+    EXPECT_EQ(edit(3)->text(), "орлинный") << "typing replaces the word";
+
+    // The same while the help window is active, the box being the window's focus.
+    click(edit(3), QPoint(2, 9));
+    showWindow(Form4);
+    Form4->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    clickWord(3);
+    activate();
+    EXPECT_EQ(QApplication::focusWidget(), edit(3));
+    EXPECT_EQ(edit(3)->selectedText(), "орлинный");
 }
 
 } // namespace

@@ -278,9 +278,15 @@ void TForm3::render()
                            (focused == m_retryButton && !v.retryButtonVisible) ||
                            (focused == m_nextButton && !v.nextButtonVisible) ||
                            (focused == m_helpButton && !v.helpOfferVisible);
+    // The button is chosen by the view, not by what is visible yet: the pressed one is still
+    // shown at this point. The focus is handed over here whether or not the window is active;
+    // Qt itself moves the focus off a hidden control only in the active window.
     if (focusGoes) {
-        for (TsButton *next : {m_checkButton, m_retryButton, m_nextButton}) {
-            if (next->isVisibleTo(this)) {
+        const std::pair<TsButton *, bool> checkPanel[] = {{m_checkButton, v.checkButtonVisible},
+                                                          {m_retryButton, v.retryButtonVisible},
+                                                          {m_nextButton, v.nextButtonVisible}};
+        for (const auto &[next, shown] : checkPanel) {
+            if (shown && v.checkPanelVisible) {
                 next->setFocus(Qt::OtherFocusReason);
                 break;
             }

@@ -13,13 +13,10 @@ WritingEditBox::WritingEditBox(QWidget *parent) : QLineEdit(parent)
 
 void WritingEditBox::takeFocusSelectingAll()
 {
-    if (window()->focusWidget() == this) {
-        return;
-    }
+    // The focus that arrives now selects all (focusInEvent); a box that has the window's focus
+    // already, or gets it only when the window is next activated, is selected here.
     setFocus(Qt::OtherFocusReason);
-    if (!hasFocus()) {
-        selectAll();
-    }
+    selectAll();
 }
 
 void WritingEditBox::focusInEvent(QFocusEvent *event)

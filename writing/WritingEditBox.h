@@ -13,9 +13,8 @@ class WritingEditBox : public QLineEdit
 public:
     explicit WritingEditBox(QWidget *parent = nullptr);
 
-    // Gives the box the keyboard focus on the program's behalf (a click on its word). A box that
-    // already holds the focus of its window keeps its caret and selection. In a window that is
-    // not active yet the focus arrives only with the activation, so the text is selected here.
+    // Gives the box the keyboard focus on the program's behalf (a click on its word) with its
+    // whole text selected, whichever control had the focus before, so typing replaces the word.
     void takeFocusSelectingAll();
 
 protected:

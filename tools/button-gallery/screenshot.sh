@@ -4,9 +4,9 @@
 set -euo pipefail
 build=${1:?build dir}
 out=${2:?output png}
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
-  '$build/tools/button-gallery' & pid=\$!
-  sleep 2
-  import -window root '$out'
-  kill \$pid
-"
+source "$(dirname "$(readlink -f "$0")")/../../tests/support/e2e.sh"
+e2e_init button-gallery "$(mktemp -d)"
+e2e_start_x 1024x768x24
+e2e_start_program "$build/tools/button-gallery"
+sleep 2
+e2e_screenshot "$out"

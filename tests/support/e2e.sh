@@ -1,0 +1,240 @@
+# Shared functions of the end-to-end scripts; sourced, not run.
+#
+# Each script starts an X server of its own on a display number no other server uses (so
+# scripts that run side by side never meet), starts the program with its stderr
+# kept and core dumps on, drives it with xdotool, and on any failure leaves behind a screenshot,
+# the program's stderr and, when the program died of a signal, a backtrace from its core dump.
+#
+#   e2e_init <name> <work folder>       names the test, makes the folder, sets the locale
+#   e2e_start_x <WxHxD> [Xvfb args...]  starts the X server and exports DISPLAY
+#   e2e_start_program <program> [args]  starts the program in the background; its pid in E2E_PID
+#   e2e_fail <message>                  reports, keeps the evidence and exits 1
+#   e2e_find_window <name> [width]      a visible window with that name (regex) and client width
+#   e2e_wait_window <name> [width] [tries]
+#   e2e_origin <window>                 "X Y" of the window's client area on the screen
+#   e2e_screenshot <file.png>           the whole screen
+#   e2e_pixel <file.png> <x> <y>        the colour of one pixel as RRGGBB
+#   e2e_wait_exit [tenths]              waits for the program to end; its exit code in E2E_CODE
+#
+# A script may set E2E_ON_EXIT to a command of its own cleanup; it runs before the X server goes.
+
+# The windows are found by their Russian captions, which xdotool reads in the locale's encoding:
+# a UTF-8 locale whatever the machine's is. The program must use the X server, not the platform
+# a caller chose for in-process tests.
+export LC_ALL=C.UTF-8
+unset QT_QPA_PLATFORM
+
+E2E_NAME=e2e
+E2E_DIR=""
+E2E_PID=""
+E2E_XVFB_PID=""
+E2E_PROGRAM=""
+E2E_CODE=""
+E2E_ON_EXIT=""
+
+e2e_init() {
+  E2E_NAME=${1:?test name}
+  E2E_DIR=${2:?work folder}
+  mkdir -p "$E2E_DIR"
+  rm -rf "$E2E_DIR/run"
+  mkdir -p "$E2E_DIR/run"
+  trap e2e_cleanup EXIT
+}
+
+e2e_cleanup() {
+  if [ -n "$E2E_PID" ]; then
+    kill "$E2E_PID" 2>/dev/null || true
+    wait "$E2E_PID" 2>/dev/null || true
+  fi
+  if [ -n "$E2E_ON_EXIT" ]; then
+    eval "$E2E_ON_EXIT" || true
+  fi
+  if [ -n "$E2E_XVFB_PID" ]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
+  fi
+}
+
+# Starts Xvfb on a display number that no other X server uses. Xvfb's lock file makes the
+# choice atomic between scripts that start servers at the same time (the loser fails and the
+# next number is tried); a server in another mount namespace has no lock file here but still
+# holds its abstract socket, so numbers listed in /proc/net/unix are skipped, and a server that
+# could not make all of its sockets is stopped and the next number tried. -displayfd tells when
+# the server accepts connections.
+e2e_start_x() {
+  local screen=${1:?screen WxHxD}
+  shift
+  local ready="$E2E_DIR/run/display" n
+  local first=$((10 + RANDOM % 500))
+  for n in $(seq "$first" $((first + 40))); do
+    if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] ||
+      grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null; then
+      continue
+    fi
+    : >"$ready"
+    Xvfb ":$n" -displayfd 9 -nolisten tcp -screen 0 "$screen" "$@" 9>"$ready" \
+      2>"$E2E_DIR/run/xvfb.log" &
+    E2E_XVFB_PID=$!
+    for _ in $(seq 1 200); do
+      [ -s "$ready" ] && break
+      kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+    if [ -s "$ready" ] && kill -0 "$E2E_XVFB_PID" 2>/dev/null &&
+      ! grep -qi 'already running\|already active\|failed' "$E2E_DIR/run/xvfb.log"; then
+      export DISPLAY=":$n"
+      return 0
+    fi
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
+    E2E_XVFB_PID=""
+  done
+  cat "$E2E_DIR/run/xvfb.log" >&2 || true
+  echo "$E2E_NAME: no X server could be started" >&2
+  exit 1
+}
+
+# The program runs in a folder of its own, so a core dump lands where e2e_fail looks for it.
+e2e_start_program() {
+  local program=${1:?program}
+  shift
+  if [[ $program == */* ]]; then
+    E2E_PROGRAM=$(readlink -f "$program")
+  else
+    E2E_PROGRAM=$(command -v "$program")
+  fi
+  rm -f "$E2E_DIR"/run/core*
+  (
+    cd "$E2E_DIR/run" || exit 1
+    ulimit -c unlimited 2>/dev/null || true
+    exec "$E2E_PROGRAM" "$@"
+  ) 2>"$E2E_DIR/stderr.log" &
+  E2E_PID=$!
+}
+
+# Whether the program is still running.
+e2e_running() {
+  [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null
+}
+
+# Prints what is known of a program that has ended: its exit code or signal, its stderr and,
+# for a crash, the backtrace of every thread from its core dump.
+e2e_post_mortem() {
+  local code=$1 core
+  if [ "$code" -gt 128 ]; then
+    echo "$E2E_NAME: the program was killed by signal $((code - 128)) ($(kill -l $((code - 128)) 2>/dev/null || echo '?'))" >&2
+  else
+    echo "$E2E_NAME: the program ended with code $code" >&2
+  fi
+  if [ -s "$E2E_DIR/stderr.log" ]; then
+    echo "--- the program's stderr:" >&2
+    cat "$E2E_DIR/stderr.log" >&2
+  fi
+  core=$(ls -t "$E2E_DIR"/run/core* 2>/dev/null | head -n1 || true)
+  if [ -n "$core" ] && command -v gdb >/dev/null; then
+    echo "--- backtrace from $core:" >&2
+    gdb -batch -nx -ex 'set pagination off' -ex 'thread apply all bt' "$E2E_PROGRAM" "$core" \
+      >"$E2E_DIR/backtrace.txt" 2>&1 || true
+    cat "$E2E_DIR/backtrace.txt" >&2
+  fi
+}
+
+e2e_fail() {
+  echo "$E2E_NAME: $*" >&2
+  if [ -n "${DISPLAY:-}" ] && [ -n "$E2E_XVFB_PID" ]; then
+    import -window root "$E2E_DIR/failure.png" 2>/dev/null &&
+      echo "$E2E_NAME: the screen at the failure is $E2E_DIR/failure.png" >&2
+  fi
+  if [ -n "$E2E_PID" ]; then
+    if e2e_running; then
+      if [ -s "$E2E_DIR/stderr.log" ]; then
+        echo "--- the program's stderr so far:" >&2
+        cat "$E2E_DIR/stderr.log" >&2
+      fi
+    else
+      local code=0
+      wait "$E2E_PID" 2>/dev/null || code=$?
+      E2E_PID=""
+      e2e_post_mortem "$code"
+    fi
+  fi
+  exit 1
+}
+
+# Fails at once when the program has died, instead of waiting for a window that will not come.
+e2e_check_alive() {
+  if [ -n "$E2E_PID" ] && ! e2e_running; then
+    e2e_fail "the program ended unexpectedly"
+  fi
+}
+
+e2e_find_window() {
+  local name=${1:?name} width=${2:-} id
+  for id in $(xdotool search --onlyvisible --name "$name" 2>/dev/null || true); do
+    if [ -z "$width" ]; then
+      echo "$id"
+      return 0
+    fi
+    local WIDTH=0 X Y HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null || echo WIDTH=0)"
+    if [ "$WIDTH" -eq "$width" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# Looks for the window `tries` times a tenth of a second apart (100 unless told). Usually run in
+# a command substitution, so it cannot fail the script itself: the caller adds `|| e2e_fail`.
+e2e_wait_window() {
+  local name=${1:?name} width=${2:-} tries=${3:-100} id
+  for _ in $(seq 1 "$tries"); do
+    if id=$(e2e_find_window "$name" "$width"); then
+      echo "$id"
+      return 0
+    fi
+    # A program that has died shows no more windows; the caller's e2e_fail reports it.
+    if [ -n "$E2E_PID" ] && ! e2e_running; then
+      return 1
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+e2e_origin() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "${1:?window}")"
+  echo "$X $Y"
+}
+
+e2e_screenshot() {
+  e2e_check_alive
+  import -window root "${1:?file}"
+}
+
+e2e_pixel() {
+  convert "${1:?file}" -crop "1x1+${2:?x}+${3:?y}" -depth 8 txt:- | tail -n1 |
+    grep -o '#[0-9A-Fa-f]\{6\}' | tr -d '#' | tr 'a-f' 'A-F'
+}
+
+# Waits up to `tenths` tenths of a second (50 unless told) for the program to end; fails if it
+# does not, and reports a crash with its backtrace.
+e2e_wait_exit() {
+  local tenths=${1:-50}
+  for _ in $(seq 1 "$tenths"); do
+    e2e_running || break
+    sleep 0.1
+  done
+  if e2e_running; then
+    e2e_fail "the program is still running"
+  fi
+  E2E_CODE=0
+  wait "$E2E_PID" 2>/dev/null || E2E_CODE=$?
+  E2E_PID=""
+  if [ "$E2E_CODE" -gt 128 ]; then
+    e2e_post_mortem "$E2E_CODE"
+    exit 1
+  fi
+}
