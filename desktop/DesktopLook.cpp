@@ -67,6 +67,26 @@ QFont desktopFont(const QString &family, int pixelSize, bool bold, bool underlin
     return font;
 }
 
+QFont verdanaBold(int pixelSize)
+{
+    return desktopFont(QStringLiteral("Verdana"), pixelSize, true);
+}
+
+QFont msSansSerif(int pixelSize)
+{
+    return desktopFont(QStringLiteral("MS Sans Serif"), pixelSize);
+}
+
+QFont msSansSerifBold(int pixelSize)
+{
+    return desktopFont(QStringLiteral("MS Sans Serif"), pixelSize, true);
+}
+
+QFont timesNewRomanBold(int pixelSize)
+{
+    return desktopFont(QStringLiteral("Times New Roman"), pixelSize, true);
+}
+
 QPalette desktopPalette()
 {
     const QColor face = toQColor(clBtnFace);

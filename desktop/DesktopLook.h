@@ -26,6 +26,12 @@ QColor toQColor(TColor color);
 // the two sans faces, Liberation Serif for Times New Roman), else by the desktop's font matching.
 QFont desktopFont(const QString &family, int pixelSize, bool bold = false, bool underline = false);
 
+// The faces the windows name, each at a character height in pixels, by what they return.
+QFont verdanaBold(int pixelSize);
+QFont msSansSerif(int pixelSize);
+QFont msSansSerifBold(int pixelSize);
+QFont timesNewRomanBold(int pixelSize);
+
 // The palette built from the fixed system colours.
 QPalette desktopPalette();
 

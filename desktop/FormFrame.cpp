@@ -121,6 +121,15 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
     return label;
 }
 
+void setLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setAccessibleName(text);
+    // The same measure the label was first sized by: the text's advance and the font's height.
+    const QFontMetrics metrics(label->font());
+    label->resize(metrics.horizontalAdvance(text), metrics.height());
+}
+
 QLabel *makePicture(QWidget *parent, const QString &name, const QString &shows, const QString &file,
                     const QRect &box, PictureFit fit)
 {

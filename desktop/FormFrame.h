@@ -32,6 +32,9 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
 QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
                          const QFont &font, const QColor &color, const QColor &background);
 
+// Gives a label a new text and sizes it to that text, as makeLabel sized it to its first one.
+void setLabelText(QLabel *label, const QString &text);
+
 // How a picture fills its box: drawn at its natural size from the top-left corner and cut off
 // at the box's edges, or stretched to the box.
 enum class PictureFit { Natural, Stretched };
