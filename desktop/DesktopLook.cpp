@@ -12,18 +12,7 @@
 
 QColor toQColor(TColor color)
 {
-    Rgb c;
-    switch (color) {
-    case clBtnShadow:
-        c = Rgb{160, 160, 160};
-        break;
-    case clBtnHighlight:
-        c = Rgb{255, 255, 255};
-        break;
-    default:
-        c = ResolveColor(color);
-        break;
-    }
+    const Rgb c = ResolveColor(color);
     return QColor(c.r, c.g, c.b);
 }
 

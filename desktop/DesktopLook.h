@@ -14,11 +14,8 @@ class QWidget;
 // the program looks the same on every desktop and theme), the fonts the windows name, and the
 // common look of labels.
 
-// Two more system colours used for bevels.
-constexpr TColor clBtnShadow = clSystemColor | 16;
-constexpr TColor clBtnHighlight = clSystemColor | 20;
-
-// A colour value (system colours resolved through the fixed table) as a QColor.
+// A colour value (system colours resolved through the skin's fixed table, TsColor.h) as a
+// QColor.
 QColor toQColor(TColor color);
 
 // A font by the name the windows give it (Verdana, MS Sans Serif, Times New Roman), with the
