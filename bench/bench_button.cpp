@@ -1,6 +1,7 @@
 // One full render of a focused program button (background, border, caption, focus frame) beside
 // QPainter::drawText of the same caption into the same image alone. The whole render should
 // cost no more than a few times the text alone.
+#include "ButtonMasks.h"
 #include "ProgramButton.h"
 #include "TsButton.h"
 
@@ -22,6 +23,7 @@ QFont captionFont()
 
 void FullButtonRender(benchmark::State &state)
 {
+    installButtonMasks();
     QWidget window;
     auto *button = new TsButton(&window);
     button->setGeometry(10, 10, 111, 25);

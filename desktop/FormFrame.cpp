@@ -1,5 +1,6 @@
 #include "FormFrame.h"
 
+#include "ButtonMasks.h"
 #include "DesktopLook.h"
 #include "Pictures.h"
 
@@ -78,6 +79,8 @@ void setupFormFrame(QWidget *form, const QString &caption, QSize outer, const QC
     form->resize(clientSizeFor(outer));
     setBackground(form, background);
     form->setAccessibleName(caption);
+    // The window's buttons paint with the program's border mask.
+    installButtonMasks();
 }
 
 QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,

@@ -1,36 +1,21 @@
 #include "TsBorderMasks.h"
 
-#include "BmpFile.h"
+#include <utility>
 
-#include <QFile>
-#include <QtGlobal>
-
-#include <span>
-
-namespace {
-BgrImage loadEmbedded(const char *path)
+BgrImage &TsBorderMasks::storedBord1()
 {
-    QFile file(QString::fromLatin1(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("Skinned buttons: cannot open the border mask %s; buttons get no border", path);
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
-    try {
-        return ReadBmp(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                                 static_cast<std::size_t>(bytes.size())),
-                       path);
-    } catch (const BmpError &e) {
-        qWarning("Skinned buttons: %s; buttons get no border", e.what());
-        return {};
-    }
+    static BgrImage mask;
+    return mask;
 }
-} // namespace
 
 const BgrImage &TsBorderMasks::bord1()
 {
-    static const BgrImage mask = loadEmbedded(":/assets/BORD1.bmp");
-    return mask;
+    return storedBord1();
+}
+
+void TsBorderMasks::setBord1(BgrImage mask)
+{
+    storedBord1() = std::move(mask);
 }
 
 const BgrImage &TsBorderMasks::maskFor(const TsMaskedBorders &settings)

@@ -3,9 +3,10 @@
 #include "BgrImage.h"
 #include "TsStyle.h"
 
-// The built-in border masks, loaded once per run from the embedded pictures and shared by
-// every button. Only BORD1, the mask of every button of the program, is shipped; the other
-// built-in choices draw with it as well.
+// The built-in border masks, shared by every button. The skin ships no pictures: the program
+// hands over its masks once at start (desktop/ButtonMasks.h), before its first button paints.
+// Only BORD1, the mask of every button of the program, is built in; the other built-in choices
+// draw with it as well. Until one is handed over, buttons draw no border.
 class TsBorderMasks
 {
 public:
@@ -13,6 +14,12 @@ public:
     // button's own mask (BORD1 when that is empty).
     static const BgrImage &maskFor(const TsMaskedBorders &settings);
 
-    // BORD1 as loaded from the embedded picture (empty if it could not be read).
+    // BORD1 as handed over (empty before that).
     static const BgrImage &bord1();
+
+    // Hands over BORD1. A button already drawn keeps its look until it is drawn again.
+    static void setBord1(BgrImage mask);
+
+private:
+    static BgrImage &storedBord1();
 };

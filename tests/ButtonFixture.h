@@ -3,7 +3,9 @@
 // A skinned button configured as the program's buttons are, on a pale panel, and the values
 // its looks must have, computed from the gradient rows and the border mask formula.
 
+#include "BmpFile.h"
 #include "ProgramButton.h"
+#include "TsBorderMasks.h"
 #include "TsButton.h"
 
 #include <QApplication>
@@ -78,12 +80,22 @@ inline void configureAsProgram(TsButton *b, const QString &caption, TColor paint
     applyProgramLook(b, ProgramButtonLook{font, QColor(0, 0, 0), painting, std::nullopt});
 }
 
+// Hands the skin the program's border mask, read from the committed picture, as the program
+// hands over the embedded one.
+inline void handOverProgramMask()
+{
+    if (TsBorderMasks::bord1().isEmpty()) {
+        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1.bmp"));
+    }
+}
+
 // A 111 × 25 program button on a pale yellow panel, with a line edit to hold the focus.
 class ProgramButton : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
+        handOverProgramMask();
         panel = std::make_unique<QWidget>();
         panel->resize(220, 90);
         QPalette pal = panel->palette();
