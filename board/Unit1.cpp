@@ -90,23 +90,13 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
 void TForm1::createPanels()
 {
-    m_variantPanel = new BevelPanel(centralWidget());
-    m_variantPanel->setObjectName(QStringLiteral("Panel1"));
-    m_variantPanel->setAccessibleName(QStringLiteral("Варианты"));
-    m_variantPanel->setGeometry(19, 16, 401, 270);
-    m_variantPanel->setColor(clInfoBk);
-    m_variantPanel->setBevelOuter(BevelPanel::Bevel::Raised);
-    m_variantPanel->setBevelInner(BevelPanel::Bevel::Lowered);
-    m_variantPanel->setBevelWidth(3);
-
-    m_closePanel = new BevelPanel(centralWidget());
-    m_closePanel->setObjectName(QStringLiteral("Panel2"));
-    m_closePanel->setAccessibleName(QStringLiteral("Закрытие"));
-    m_closePanel->resize(centralWidget()->width(), 53);
-    m_closePanel->setColor(kPanel2Color);
-    m_closePanel->setBevelOuter(BevelPanel::Bevel::Raised);
-    m_closePanel->setBevelInner(BevelPanel::Bevel::Lowered);
-    m_closePanel->setBevelWidth(2);
+    m_variantPanel = makeBevelPanel(centralWidget(), QStringLiteral("Panel1"),
+                                    QStringLiteral("Варианты"), QRect(19, 16, 401, 270), clInfoBk,
+                                    BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 3);
+    m_closePanel =
+        makeBevelPanel(centralWidget(), QStringLiteral("Panel2"), QStringLiteral("Закрытие"),
+                       QRect(0, 0, centralWidget()->width(), 53), kPanel2Color,
+                       BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 2);
     m_closePanel->setDockedBottom(true);
 }
 

@@ -16,14 +16,10 @@ QColor toQColor(TColor color)
     return QColor(c.r, c.g, c.b);
 }
 
-namespace {
-
-// The face to ask for: the named one where it is installed, else its usual stand-in from the
-// fonts the program depends on. Asked for a face that is missing, Qt searches fontconfig's whole
-// fallback list for it, about a million instructions per face before the board can show; the
-// stand-ins are what that search finds. With neither installed the name is left to fontconfig's
-// matching.
-QString installedFamily(const QString &family)
+// Asked for a face that is missing, Qt searches fontconfig's whole fallback list for it, about a
+// million instructions per face before the board can show; the stand-ins are what that search
+// finds.
+QString askedFamily(const QString &family)
 {
     static const std::pair<QLatin1String, QLatin1String> standIns[] = {
         {QLatin1String("Verdana"), QLatin1String("DejaVu Sans")},
@@ -43,11 +39,9 @@ QString installedFamily(const QString &family)
     return family;
 }
 
-} // namespace
-
 QFont desktopFont(const QString &family, int pixelSize, bool bold, bool underline)
 {
-    QFont font(installedFamily(family));
+    QFont font(askedFamily(family));
     // Where the named face is missing, stay in its kind of face.
     font.setStyleHint(family.contains(QLatin1String("Times")) ? QFont::Serif : QFont::SansSerif);
     font.setPixelSize(pixelSize);

@@ -18,6 +18,12 @@ class QWidget;
 // QColor.
 QColor toQColor(TColor color);
 
+// The face asked for when the windows name `family`: that face where it is installed, else its
+// stand-in from the fonts the program depends on (DejaVu Sans for Verdana and MS Sans Serif,
+// Liberation Serif for Times New Roman) where that is installed, else the name itself, left to
+// the desktop's font matching. The one table of stand-ins.
+QString askedFamily(const QString &family);
+
 // A font by the name the windows give it (Verdana, MS Sans Serif, Times New Roman), with the
 // given character height in pixels. A missing face is replaced by its stand-in (DejaVu Sans for
 // the two sans faces, Liberation Serif for Times New Roman), else by the desktop's font matching.

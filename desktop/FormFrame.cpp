@@ -63,7 +63,12 @@ private:
 
 QSize clientSizeFor(QSize outer)
 {
-    return QSize(outer.width() - 8, outer.height() - 34);
+    return outer - kClassicFrameExtra;
+}
+
+QSize outerSizeFor(QSize client)
+{
+    return client + kClassicFrameExtra;
 }
 
 void setupFormFrame(QWidget *form, const QString &caption, QSize outer, const QColor &background,

@@ -4,7 +4,6 @@
 #include "DesktopLook.h"
 #include "FormFrame.h"
 #include "ProgramButton.h"
-#include "SortingControls.h"
 #include "TsButton.h"
 #include "WindowRules.h"
 #include "WordDrag.h"
@@ -72,8 +71,8 @@ TForm2::~TForm2() = default;
 void TForm2::createWordList()
 {
     m_wordListPanel =
-        makeSortingPanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"),
-                         QRect(24, 16, 172, 449), kWordListColor, Bevel::Raised, Bevel::Lowered, 3);
+        makeBevelPanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"),
+                       QRect(24, 16, 172, 449), kWordListColor, Bevel::Raised, Bevel::Lowered, 3);
     const QFont font = verdanaBold(13);
     for (int k = 1; k <= kSortingWordCount; ++k) {
         const SortingWord &word = kSortingWords[static_cast<std::size_t>(k - 1)];
@@ -94,9 +93,9 @@ void TForm2::createWordList()
 
 void TForm2::createCheckPanel()
 {
-    m_checkPanel = makeSortingPanel(this, QStringLiteral("Panel2"), QStringLiteral("Проверка"),
-                                    QRect(kColumnLeft, 387, kColumnWidth, 78), kCheckPanelColor,
-                                    Bevel::Raised, Bevel::Lowered, 2);
+    m_checkPanel = makeBevelPanel(this, QStringLiteral("Panel2"), QStringLiteral("Проверка"),
+                                  QRect(kColumnLeft, 387, kColumnWidth, 78), kCheckPanelColor,
+                                  Bevel::Raised, Bevel::Lowered, 2);
     const QFont font = verdanaBold(13);
     const QColor panelColor = toQColor(kCheckPanelColor);
     m_errorsCaption = makeLabel(m_checkPanel, QStringLiteral("Label1"), QStringLiteral("Ошибок:"),
@@ -131,9 +130,9 @@ void TForm2::createCheckPanel()
 void TForm2::createTargetPanel()
 {
     m_targetPanel =
-        makeSortingPanel(this, QStringLiteral("Panel1"), QStringLiteral("Н и НН"),
-                         QRect(kColumnLeft, kTargetPanelTopLow, kColumnWidth, kTargetPanelHeight),
-                         kTargetPanelColor, Bevel::Lowered, Bevel::Raised, 3);
+        makeBevelPanel(this, QStringLiteral("Panel1"), QStringLiteral("Н и НН"),
+                       QRect(kColumnLeft, kTargetPanelTopLow, kColumnWidth, kTargetPanelHeight),
+                       kTargetPanelColor, Bevel::Lowered, Bevel::Raised, 3);
     // Both at their natural size; the НН picture is a column wider than its box and is cut.
     m_doubleNPicture = makePicture(
         m_targetPanel, QStringLiteral("Image2"), QStringLiteral("Буквы НН"),
@@ -150,9 +149,9 @@ void TForm2::createTargetPanel()
 
 void TForm2::createInstructionPanel()
 {
-    m_instructionPanel = makeSortingPanel(this, QStringLiteral("Panel4"), QStringLiteral("Задание"),
-                                          QRect(kColumnLeft, 16, kColumnWidth, 61), clBtnFace,
-                                          Bevel::Raised, Bevel::Lowered, 3);
+    m_instructionPanel = makeBevelPanel(this, QStringLiteral("Panel4"), QStringLiteral("Задание"),
+                                        QRect(kColumnLeft, 16, kColumnWidth, 61), clBtnFace,
+                                        Bevel::Raised, Bevel::Lowered, 3);
     makePicture(m_instructionPanel, QStringLiteral("Image3"),
                 QStringLiteral("Полоса от жёлтого к розовому"),
                 QStringLiteral(":/assets/GradientStrip.bmp"), QRect(7, 6, 148, 49),
@@ -167,9 +166,9 @@ void TForm2::createInstructionPanel()
 
 void TForm2::createHelpPanel()
 {
-    m_helpPanel = makeSortingPanel(this, QStringLiteral("Panel5"), QStringLiteral("Помощь"),
-                                   QRect(kColumnLeft, 325, kColumnWidth, 56), kHelpColor,
-                                   Bevel::Lowered, Bevel::Raised, 3);
+    m_helpPanel = makeBevelPanel(this, QStringLiteral("Panel5"), QStringLiteral("Помощь"),
+                                 QRect(kColumnLeft, 325, kColumnWidth, 56), kHelpColor,
+                                 Bevel::Lowered, Bevel::Raised, 3);
     m_helpPanel->hide();
     const ProgramButtonLook look{verdanaBold(11), toQColor(clWindowText), kHelpColor, std::nullopt};
     m_helpButton = makeProgramButton(m_helpPanel, QStringLiteral("sButton3"),
@@ -180,9 +179,9 @@ void TForm2::createHelpPanel()
 void TForm2::createAdvicePanel()
 {
     // Where the instruction panel stands; the two are never shown together.
-    m_advicePanel = makeSortingPanel(this, QStringLiteral("Panel6"), QStringLiteral("Совет"),
-                                     QRect(kColumnLeft, 16, kColumnWidth, 59), kHelpColor,
-                                     Bevel::Lowered, Bevel::Raised, 2);
+    m_advicePanel = makeBevelPanel(this, QStringLiteral("Panel6"), QStringLiteral("Совет"),
+                                   QRect(kColumnLeft, 16, kColumnWidth, 59), kHelpColor,
+                                   Bevel::Lowered, Bevel::Raised, 2);
     // A leading blank, and a run of nine that makes the wrap put "без помощи." on the second
     // line.
     QLabel *label = makeLabel(m_advicePanel, QStringLiteral("Label37"),

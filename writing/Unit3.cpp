@@ -54,21 +54,6 @@ int wordTop(int word)
     return kFirstWordTop + kWordPitch * (word - 1);
 }
 
-BevelPanel *makeWritingPanel(QWidget *parent, const QString &name, const QString &role,
-                             const QRect &geometry, TColor color, BevelPanel::Bevel outer,
-                             BevelPanel::Bevel inner, int bevelWidth)
-{
-    auto *panel = new BevelPanel(parent);
-    panel->setObjectName(name);
-    panel->setAccessibleName(role);
-    panel->setGeometry(geometry);
-    panel->setColor(color);
-    panel->setBevelOuter(outer);
-    panel->setBevelInner(inner);
-    panel->setBevelWidth(bevelWidth);
-    return panel;
-}
-
 TsButton *makeButton(QWidget *panel, const QString &name, const QString &caption, QPoint at,
                      const QFont &font, TColor painting)
 {
@@ -101,9 +86,9 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent)
 
 void TForm3::createWordList()
 {
-    m_wordListPanel = makeWritingPanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"),
-                                       QRect(9, 8, 298, 528), clInfoBk, BevelPanel::Bevel::Raised,
-                                       BevelPanel::Bevel::Lowered, 3);
+    m_wordListPanel = makeBevelPanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"),
+                                     QRect(9, 8, 298, 528), clInfoBk, BevelPanel::Bevel::Raised,
+                                     BevelPanel::Bevel::Lowered, 3);
     const QColor panelColor = toQColor(clInfoBk);
     makeLabel(m_wordListPanel, QStringLiteral("Label1"), QStringLiteral("Щёлкни по слову."), 14, 16,
               msSansSerifBold(13), kGreen, panelColor);
@@ -150,9 +135,9 @@ void TForm3::createWordList()
 
 void TForm3::createPicturePanel()
 {
-    m_picturePanel = makeWritingPanel(this, QStringLiteral("Panel2"), QStringLiteral("Картинка"),
-                                      QRect(319, 226, 221, 310), kPicturePanelColor,
-                                      BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 3);
+    m_picturePanel = makeBevelPanel(this, QStringLiteral("Panel2"), QStringLiteral("Картинка"),
+                                    QRect(319, 226, 221, 310), kPicturePanelColor,
+                                    BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 3);
     // Both at their natural size from the top-left corner of their boxes; what a picture leaves
     // of its box shows the panel.
     m_smilingPicture = makePicture(
@@ -166,9 +151,9 @@ void TForm3::createPicturePanel()
 void TForm3::createCheckPanel()
 {
     // Created after the picture panel, it lies over its lower part.
-    m_checkPanel = makeWritingPanel(this, QStringLiteral("Panel4"), QStringLiteral("Проверка"),
-                                    QRect(356, 448, 153, 73), kCheckPanelColor,
-                                    BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 2);
+    m_checkPanel = makeBevelPanel(this, QStringLiteral("Panel4"), QStringLiteral("Проверка"),
+                                  QRect(356, 448, 153, 73), kCheckPanelColor,
+                                  BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 2);
     m_errorsLabel = makeLabel(
         m_checkPanel, QStringLiteral("Label24"),
         QString::fromUtf8(kWritingErrorsText.data(), qsizetype(kWritingErrorsText.size())), 27, 11,
@@ -193,17 +178,17 @@ void TForm3::createCheckPanel()
 
 void TForm3::createHelpOffer()
 {
-    m_helpOfferPanel = makeWritingPanel(this, QStringLiteral("Panel1"), QStringLiteral("Помощь"),
-                                        QRect(319, 159, 221, 56), kHelpOfferColor,
-                                        BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 3);
+    m_helpOfferPanel = makeBevelPanel(this, QStringLiteral("Panel1"), QStringLiteral("Помощь"),
+                                      QRect(319, 159, 221, 56), kHelpOfferColor,
+                                      BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 3);
     m_helpButton =
         makeButton(m_helpOfferPanel, QStringLiteral("sButton4"), QStringLiteral("Помогите!"),
                    QPoint(64, 16), msSansSerifBold(11), kHelpOfferColor);
     connect(m_helpButton, &TsButton::clicked, this, &TForm3::onHelpClicked);
 
-    m_advicePanel = makeWritingPanel(this, QStringLiteral("Panel5"), QStringLiteral("Совет"),
-                                     QRect(320, 90, 221, 56), kHelpOfferColor,
-                                     BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 2);
+    m_advicePanel = makeBevelPanel(this, QStringLiteral("Panel5"), QStringLiteral("Совет"),
+                                   QRect(320, 90, 221, 56), kHelpOfferColor,
+                                   BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 2);
     QLabel *advice =
         makeLabel(m_advicePanel, QStringLiteral("Label25"), QString::fromUtf8(kAdviceText), 36, 12,
                   verdanaBold(13), kBlue, toQColor(kAdviceColor), 152);
