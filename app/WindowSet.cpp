@@ -118,10 +118,13 @@ void WindowSet::createHiddenWindows()
     Form4 = m_form4.get();
     announce(Form4);
 
-    // Only now, with all four made, do the windows learn of one another.
+    // Only now, with all four made, do the windows learn of one another: the board shows the
+    // exercises, the exercises show the help window and report a pass to the board.
     Form1->setExerciseWindows(Form2, Form3);
-    Form2->setPeers(Form1, Form4);
-    Form3->setPeers(Form1, Form4);
+    Form2->setHelpWindow(Form4);
+    Form3->setHelpWindow(Form4);
+    connect(Form2, &TForm2::variantPassed, Form1, &TForm1::markVariantPassed);
+    connect(Form3, &TForm3::variantPassed, Form1, &TForm1::markVariantPassed);
 }
 
 bool WindowSet::eventFilter(QObject *watched, QEvent *event)

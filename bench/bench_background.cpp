@@ -1,6 +1,7 @@
 // The button background as the program paints it (the normal gradient mixed 70/30 with the
 // painting colour) beside the obvious Qt way of painting a plain two-stop gradient into the
 // same 24-bit image. Ours must stay well ahead while doing more.
+#include "ProgramLook.h"
 #include "TsGradient.h"
 
 #include <QGuiApplication>
@@ -12,13 +13,11 @@
 
 namespace {
 
-const char *const kNormal = "8421504;16777215;99;0;0;16777215;16777215;0;0;0";
-
 void ComposeProgramBackground(benchmark::State &state)
 {
     const int w = static_cast<int>(state.range(0));
     BgrImage img(w, 25);
-    const TsGradArray stops = ParseGradient(kNormal);
+    const TsGradArray stops = ParseGradient(programlook::kNormalGradient);
     for (auto _ : state) {
         ComposeBackground(img, {0, 0, w, 25}, stops, 70, 0, Rgb{166, 210, 255});
         benchmark::DoNotOptimize(img.bits());
@@ -51,7 +50,7 @@ void ComposeProgramBackgroundAtRatio(benchmark::State &state)
     const int w = static_cast<int>(state.range(0)) * ratio;
     const int h = 25 * ratio;
     BgrImage img(w, h);
-    const TsGradArray stops = ParseGradient(kNormal);
+    const TsGradArray stops = ParseGradient(programlook::kNormalGradient);
     for (auto _ : state) {
         ComposeBackground(img, {0, 0, w, h}, stops, 70, 0, Rgb{166, 210, 255});
         benchmark::DoNotOptimize(img.bits());

@@ -1,6 +1,8 @@
 // One full render of a focused program button (background, border, caption, focus frame) beside
 // QPainter::drawText of the same caption into the same image alone. The whole render should
 // cost no more than a few times the text alone.
+#include "ButtonMasks.h"
+#include "ProgramButton.h"
 #include "TsButton.h"
 
 #include <QApplication>
@@ -10,10 +12,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-const char *const kNormal = "8421504;16777215;99;0;0;16777215;16777215;0;0;0";
-const char *const kHot = "8421504;8421504;10;0;0;8421504;16777215;43;0;0;16777215;10658466;28;0;"
-                         "0;10658466;13816530;18;0;0;13816530;13816530;0;0;0";
 
 QFont captionFont()
 {
@@ -25,14 +23,12 @@ QFont captionFont()
 
 void FullButtonRender(benchmark::State &state)
 {
+    installButtonMasks();
     QWidget window;
     auto *button = new TsButton(&window);
     button->setGeometry(10, 10, 111, 25);
     button->setCaption(QStringLiteral("Вариант 1"));
-    button->setFont(captionFont());
-    button->sStyle()->Painting()->setColor(clInfoBk);
-    button->sStyle()->Background()->Gradient()->setData(kNormal);
-    button->sStyle()->HotStyle()->HotBackground()->Gradient()->setData(kHot);
+    applyProgramLook(button, ProgramButtonLook{captionFont(), QColor(0, 0, 0), clInfoBk, {}});
     window.show();
     window.activateWindow();
     button->setFocus();

@@ -1,11 +1,11 @@
 #include "Unit1.h"
 
 #include "BevelPanel.h"
-#include "BoardControls.h"
 #include "Credits.h"
 #include "DesktopLook.h"
 #include "FormFrame.h"
 #include "Pictures.h"
+#include "ProgramButton.h"
 #include "Shell.h"
 #include "TsButton.h"
 #include "WindowRules.h"
@@ -90,32 +90,21 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
 void TForm1::createPanels()
 {
-    m_panel1 = new BevelPanel(centralWidget());
-    m_panel1->setObjectName(QStringLiteral("Panel1"));
-    m_panel1->setAccessibleName(QStringLiteral("Варианты"));
-    m_panel1->setGeometry(19, 16, 401, 270);
-    m_panel1->setColor(clInfoBk);
-    m_panel1->setBevelOuter(BevelPanel::Bevel::Raised);
-    m_panel1->setBevelInner(BevelPanel::Bevel::Lowered);
-    m_panel1->setBevelWidth(3);
-
-    m_panel2 = new BevelPanel(centralWidget());
-    m_panel2->setObjectName(QStringLiteral("Panel2"));
-    m_panel2->setAccessibleName(QStringLiteral("Закрытие"));
-    m_panel2->resize(centralWidget()->width(), 53);
-    m_panel2->setColor(kPanel2Color);
-    m_panel2->setBevelOuter(BevelPanel::Bevel::Raised);
-    m_panel2->setBevelInner(BevelPanel::Bevel::Lowered);
-    m_panel2->setBevelWidth(2);
-    m_panel2->setDockedBottom(true);
+    m_variantPanel = makeBevelPanel(centralWidget(), QStringLiteral("Panel1"),
+                                    QStringLiteral("Варианты"), QRect(19, 16, 401, 270), clInfoBk,
+                                    BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 3);
+    m_closePanel =
+        makeBevelPanel(centralWidget(), QStringLiteral("Panel2"), QStringLiteral("Закрытие"),
+                       QRect(0, 0, centralWidget()->width(), 53), kPanel2Color,
+                       BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 2);
+    m_closePanel->setDockedBottom(true);
 }
 
 void TForm1::createSlots()
 {
-    const BoardButtonLook look{desktopFont(QStringLiteral("Verdana"), 11, true),
-                               toQColor(clWindowText), clInfoBk, std::nullopt};
-    const QFont hintFont = desktopFont(QStringLiteral("Verdana"), 13, true);
-    const QFont countFont = desktopFont(QStringLiteral("Times New Roman"), 21, true);
+    const ProgramButtonLook look{verdanaBold(11), toQColor(clWindowText), clInfoBk, std::nullopt};
+    const QFont hintFont = verdanaBold(13);
+    const QFont countFont = timesNewRomanBold(21);
     const QColor panelColor = toQColor(clInfoBk);
 
     for (std::size_t i = 0; i < kSlotDesigns.size(); ++i) {
@@ -124,7 +113,7 @@ void TForm1::createSlots()
         const QString caption = QString::fromUtf8(design.caption);
         VariantSlot &slot = m_slots[i];
 
-        slot.mark = new QLabel(m_panel1);
+        slot.mark = new QLabel(m_variantPanel);
         slot.mark->setObjectName(QStringLiteral("Image%1").arg(number));
         slot.mark->setAccessibleName(QStringLiteral("Выполнено: ") + caption);
         slot.mark->setScaledContents(false);
@@ -132,18 +121,18 @@ void TForm1::createSlots()
         slot.mark->setGeometry(QRect(design.markAt, kMarkSize));
         slot.mark->hide();
 
-        slot.button = makeBoardButton(m_panel1, QString::fromLatin1(design.button), caption,
-                                      QRect(design.buttonAt, kVariantButtonSize), look);
+        slot.button = makeProgramButton(m_variantPanel, QString::fromLatin1(design.button), caption,
+                                        QRect(design.buttonAt, kVariantButtonSize), look);
         slot.button->setEnabled(design.enabled);
 
-        slot.hintLabel = makeLabel(m_panel1, labelName(2 * number - 1),
+        slot.hintLabel = makeLabel(m_variantPanel, labelName(2 * number - 1),
                                    QString::fromUtf8(kHintText), design.hintAt.x(),
                                    design.hintAt.y(), hintFont, toQColor(clWindowText), panelColor);
         slot.hintLabel->hide();
         // Sized when it is given its count: measured now, it would load its serif face before
         // the board can show, for a label most runs never show.
         slot.countLabel = makeUnsizedLabel(
-            m_panel1, labelName(2 * number), QString::fromLatin1(kDesignCountText),
+            m_variantPanel, labelName(2 * number), QString::fromLatin1(kDesignCountText),
             design.countAt.x(), design.countAt.y(), countFont, kCountColor, panelColor);
         slot.countLabel->hide();
     }
@@ -152,18 +141,18 @@ void TForm1::createSlots()
     for (const VariantSlot &slot : m_slots) {
         slot.button->raise();
     }
-    connect(m_slots[0].button, &TsButton::clicked, this, &TForm1::sButton1Click);
-    connect(m_slots[4].button, &TsButton::clicked, this, &TForm1::sButton5Click);
+    connect(m_slots[0].button, &TsButton::clicked, this, &TForm1::onSortingVariantClicked);
+    connect(m_slots[4].button, &TsButton::clicked, this, &TForm1::onWritingVariantClicked);
 }
 
 void TForm1::createCloseButton()
 {
     // Its own painting colour, the window's, in both states; not taken from its dark panel.
-    const BoardButtonLook look{desktopFont(QStringLiteral("Verdana"), 13, true), kCloseCaptionColor,
-                               kFormColor, kFormColor};
-    m_closeButton = makeBoardButton(m_panel2, QStringLiteral("sButton8"),
-                                    QStringLiteral("З а к р ы т ь"), QRect(19, 14, 401, 25), look);
-    connect(m_closeButton, &TsButton::clicked, this, &TForm1::sButton8Click);
+    const ProgramButtonLook look{verdanaBold(13), kCloseCaptionColor, kFormColor, kFormColor};
+    m_closeButton =
+        makeProgramButton(m_closePanel, QStringLiteral("sButton8"), QStringLiteral("З а к р ы т ь"),
+                          QRect(19, 14, 401, 25), look);
+    connect(m_closeButton, &TsButton::clicked, this, &TForm1::onCloseClicked);
 }
 
 void TForm1::setKeyboardOrder()
@@ -201,7 +190,7 @@ void TForm1::createCreditsMenu()
     scriptMenu->setAccessibleName(scriptMenu->title());
     addItem(scriptMenu, "N2", QString::fromUtf8(credits::kAuthor));
     QAction *mail = addItem(scriptMenu, "mailMenuItem", QString::fromUtf8(credits::kAuthorMail));
-    connect(mail, &QAction::triggered, this, &TForm1::mailMenuItemClick);
+    connect(mail, &QAction::triggered, this, &TForm1::onMailClicked);
 
     // Read downwards, this menu is one sentence: the invitation, the authors and where to sign up.
     QMenu *courseMenu = bar->addMenu(QStringLiteral("Приглашение"));
@@ -215,7 +204,7 @@ void TForm1::createCreditsMenu()
     addItem(courseMenu, "N7", QStringLiteral("Записаться здесь:"));
     QAction *link =
         addItem(courseMenu, "courseLinkMenuItem", QString::fromUtf8(credits::kCourseSignUp));
-    connect(link, &QAction::triggered, this, &TForm1::courseLinkMenuItemClick);
+    connect(link, &QAction::triggered, this, &TForm1::onCourseLinkClicked);
 }
 
 void TForm1::setExerciseWindows(QWidget *sorting, QWidget *writing)
@@ -259,32 +248,32 @@ void TForm1::giveMarkItsPicture(QLabel *mark)
     }
 }
 
-void TForm1::sButton1Click()
+void TForm1::onSortingVariantClicked()
 {
     if (m_sortingWindow) {
         showWindow(m_sortingWindow);
     }
 }
 
-void TForm1::sButton5Click()
+void TForm1::onWritingVariantClicked()
 {
     if (m_writingWindow) {
         showWindow(m_writingWindow);
     }
 }
 
-void TForm1::sButton8Click()
+void TForm1::onCloseClicked()
 {
     // Only a request: the window set turns a close of the board into the end of the program.
     close();
 }
 
-void TForm1::mailMenuItemClick()
+void TForm1::onMailClicked()
 {
     shellOpen(QStringLiteral("mailto:") + QString::fromUtf8(credits::kAuthorMail));
 }
 
-void TForm1::courseLinkMenuItemClick()
+void TForm1::onCourseLinkClicked()
 {
     shellOpen(QString::fromUtf8(credits::kCourseSignUp));
 }

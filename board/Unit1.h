@@ -47,14 +47,14 @@ private:
     void setKeyboardOrder();
     void giveMarkItsPicture(QLabel *mark);
 
-    void sButton1Click();
-    void sButton5Click();
-    void sButton8Click();
-    void mailMenuItemClick();
-    void courseLinkMenuItemClick();
+    void onSortingVariantClicked();
+    void onWritingVariantClicked();
+    void onCloseClicked();
+    void onMailClicked();
+    void onCourseLinkClicked();
 
-    BevelPanel *m_panel1 = nullptr;
-    BevelPanel *m_panel2 = nullptr;
+    BevelPanel *m_variantPanel = nullptr;
+    BevelPanel *m_closePanel = nullptr;
     std::array<VariantSlot, 8> m_slots;
     TsButton *m_closeButton = nullptr;
     // The completion mark, decoded when the first variant is passed: a board nobody has passed

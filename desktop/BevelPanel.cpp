@@ -91,3 +91,20 @@ void BevelPanel::paintEvent(QPaintEvent *)
     frame(m_inner);
     p.fillRect(r, toQColor(m_color));
 }
+
+BevelPanel *makeBevelPanel(QWidget *parent, const QString &name, const QString &accessibleName,
+                           const QRect &geometry, TColor color, BevelPanel::Bevel outer,
+                           BevelPanel::Bevel inner, int bevelWidth)
+{
+    auto *panel = new BevelPanel(parent);
+    panel->setObjectName(name);
+    if (!accessibleName.isEmpty()) {
+        panel->setAccessibleName(accessibleName);
+    }
+    panel->setGeometry(geometry);
+    panel->setColor(color);
+    panel->setBevelOuter(outer);
+    panel->setBevelInner(inner);
+    panel->setBevelWidth(bevelWidth);
+    return panel;
+}

@@ -41,3 +41,9 @@ private:
     TColor m_color = clBtnFace;
     bool m_dockedBottom = false;
 };
+
+// A panel as the windows make them: named, read aloud as `accessibleName` (none when empty), at
+// its place, in its colour, with its outer and inner bevel of the given width.
+BevelPanel *makeBevelPanel(QWidget *parent, const QString &name, const QString &accessibleName,
+                           const QRect &geometry, TColor color, BevelPanel::Bevel outer,
+                           BevelPanel::Bevel inner, int bevelWidth);

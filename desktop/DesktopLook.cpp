@@ -12,29 +12,14 @@
 
 QColor toQColor(TColor color)
 {
-    Rgb c;
-    switch (color) {
-    case clBtnShadow:
-        c = Rgb{160, 160, 160};
-        break;
-    case clBtnHighlight:
-        c = Rgb{255, 255, 255};
-        break;
-    default:
-        c = ResolveColor(color);
-        break;
-    }
+    const Rgb c = ResolveColor(color);
     return QColor(c.r, c.g, c.b);
 }
 
-namespace {
-
-// The face to ask for: the named one where it is installed, else its usual stand-in from the
-// fonts the program depends on. Asked for a face that is missing, Qt searches fontconfig's whole
-// fallback list for it, about a million instructions per face before the board can show; the
-// stand-ins are what that search finds. With neither installed the name is left to fontconfig's
-// matching.
-QString installedFamily(const QString &family)
+// Asked for a face that is missing, Qt searches fontconfig's whole fallback list for it, about a
+// million instructions per face before the board can show; the stand-ins are what that search
+// finds.
+QString askedFamily(const QString &family)
 {
     static const std::pair<QLatin1String, QLatin1String> standIns[] = {
         {QLatin1String("Verdana"), QLatin1String("DejaVu Sans")},
@@ -54,17 +39,35 @@ QString installedFamily(const QString &family)
     return family;
 }
 
-} // namespace
-
 QFont desktopFont(const QString &family, int pixelSize, bool bold, bool underline)
 {
-    QFont font(installedFamily(family));
+    QFont font(askedFamily(family));
     // Where the named face is missing, stay in its kind of face.
     font.setStyleHint(family.contains(QLatin1String("Times")) ? QFont::Serif : QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
+}
+
+QFont verdanaBold(int pixelSize)
+{
+    return desktopFont(QStringLiteral("Verdana"), pixelSize, true);
+}
+
+QFont msSansSerif(int pixelSize)
+{
+    return desktopFont(QStringLiteral("MS Sans Serif"), pixelSize);
+}
+
+QFont msSansSerifBold(int pixelSize)
+{
+    return desktopFont(QStringLiteral("MS Sans Serif"), pixelSize, true);
+}
+
+QFont timesNewRomanBold(int pixelSize)
+{
+    return desktopFont(QStringLiteral("Times New Roman"), pixelSize, true);
 }
 
 QPalette desktopPalette()

@@ -14,17 +14,26 @@ class QWidget;
 // the program looks the same on every desktop and theme), the fonts the windows name, and the
 // common look of labels.
 
-// Two more system colours used for bevels.
-constexpr TColor clBtnShadow = clSystemColor | 16;
-constexpr TColor clBtnHighlight = clSystemColor | 20;
-
-// A colour value (system colours resolved through the fixed table) as a QColor.
+// A colour value (system colours resolved through the skin's fixed table, TsColor.h) as a
+// QColor.
 QColor toQColor(TColor color);
+
+// The face asked for when the windows name `family`: that face where it is installed, else its
+// stand-in from the fonts the program depends on (DejaVu Sans for Verdana and MS Sans Serif,
+// Liberation Serif for Times New Roman) where that is installed, else the name itself, left to
+// the desktop's font matching. The one table of stand-ins.
+QString askedFamily(const QString &family);
 
 // A font by the name the windows give it (Verdana, MS Sans Serif, Times New Roman), with the
 // given character height in pixels. A missing face is replaced by its stand-in (DejaVu Sans for
 // the two sans faces, Liberation Serif for Times New Roman), else by the desktop's font matching.
 QFont desktopFont(const QString &family, int pixelSize, bool bold = false, bool underline = false);
+
+// The faces the windows name, each at a character height in pixels, by what they return.
+QFont verdanaBold(int pixelSize);
+QFont msSansSerif(int pixelSize);
+QFont msSansSerifBold(int pixelSize);
+QFont timesNewRomanBold(int pixelSize);
 
 // The palette built from the fixed system colours.
 QPalette desktopPalette();

@@ -1,5 +1,6 @@
 #include "FormFrame.h"
 
+#include "ButtonMasks.h"
 #include "DesktopLook.h"
 #include "Pictures.h"
 
@@ -62,7 +63,12 @@ private:
 
 QSize clientSizeFor(QSize outer)
 {
-    return QSize(outer.width() - 8, outer.height() - 34);
+    return outer - kClassicFrameExtra;
+}
+
+QSize outerSizeFor(QSize client)
+{
+    return client + kClassicFrameExtra;
 }
 
 void setupFormFrame(QWidget *form, const QString &caption, QSize outer, const QColor &background,
@@ -78,6 +84,8 @@ void setupFormFrame(QWidget *form, const QString &caption, QSize outer, const QC
     form->resize(clientSizeFor(outer));
     setBackground(form, background);
     form->setAccessibleName(caption);
+    // The window's buttons paint with the program's border mask.
+    installButtonMasks();
 }
 
 QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
@@ -119,6 +127,15 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
         label->setGeometry(x, y, fm.horizontalAdvance(text), fm.height());
     }
     return label;
+}
+
+void setLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setAccessibleName(text);
+    // The same measure the label was first sized by: the text's advance and the font's height.
+    const QFontMetrics metrics(label->font());
+    label->resize(metrics.horizontalAdvance(text), metrics.height());
 }
 
 QLabel *makePicture(QWidget *parent, const QString &name, const QString &shows, const QString &file,

@@ -10,8 +10,15 @@ class QFont;
 class QWidget;
 
 // The frames of the program's windows are given as outer sizes of a classic desktop frame:
-// 4-pixel borders and a 30-pixel top (border and caption). The client area is what is left.
+// 4-pixel borders and a 30-pixel top (border and caption). This is what such a frame adds to the
+// client area, in width and in height.
+inline constexpr QSize kClassicFrameExtra(8, 34);
+
+// The client area left inside a classic frame of the given outer size.
 QSize clientSizeFor(QSize outer);
+
+// The outer size of a classic frame around the given client area.
+QSize outerSizeFor(QSize client);
 
 enum class TitleBar { SystemMenuAndClose, CaptionOnly };
 
@@ -31,6 +38,9 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
 // that stays hidden until its text is replaced need not pay for at start-up.
 QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
                          const QFont &font, const QColor &color, const QColor &background);
+
+// Gives a label a new text and sizes it to that text, as makeLabel sized it to its first one.
+void setLabelText(QLabel *label, const QString &text);
 
 // How a picture fills its box: drawn at its natural size from the top-left corner and cut off
 // at the box's edges, or stretched to the box.

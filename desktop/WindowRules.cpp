@@ -1,5 +1,7 @@
 #include "WindowRules.h"
 
+#include "FormFrame.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVariant>
@@ -19,7 +21,7 @@ QSize frameSize(const QWidget *window)
     if (window->testAttribute(Qt::WA_WState_Created) && frame != client) {
         return frame.size();
     }
-    return client.size() + QSize(8, 34);
+    return outerSizeFor(client.size());
 }
 } // namespace
 

@@ -15,6 +15,7 @@
 //
 // Every result is checked against a plain pixel-by-pixel model of the painter's rules, so a
 // wrong pixel anywhere fails as surely as a bad memory access (which the sanitizers catch).
+#include "ProgramLook.h"
 #include "TsBackground.h"
 #include "TsGradient.h"
 
@@ -34,10 +35,6 @@
 #include <vector>
 
 namespace {
-
-const char *const kNormal = "8421504;16777215;99;0;0;16777215;16777215;0;0;0";
-const char *const kHot = "8421504;8421504;10;0;0;8421504;16777215;43;0;0;16777215;10658466;28;0;0;"
-                         "10658466;13816530;18;0;0;13816530;13816530;0;0;0";
 
 constexpr std::size_t kHeaderSize = 17;
 constexpr int kMaxSide = 64;
@@ -422,7 +419,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkParse(text);
     int changes = 0;
     TsHotBackground bg([&changes] { ++changes; });
-    bg.Gradient()->setData(hotFirst ? kHot : kNormal);
+    bg.Gradient()->setData(hotFirst ? programlook::kHotGradient : programlook::kNormalGradient);
     check(changes == 1, "the first description was not reported");
     checkStoredDescription(bg, changes, text);
     checkShares(bg, changes, static_cast<std::int8_t>(h[13]), static_cast<std::int8_t>(h[14]),

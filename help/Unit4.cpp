@@ -48,14 +48,8 @@ int lineCount(const QFont &font, const QString &text, int wrapWidth)
 // One of the two cards: a panel with a raised outer and a lowered inner bevel, 2 pixels each.
 BevelPanel *makeCard(QWidget *form, const QString &name, const QRect &geometry, TColor color)
 {
-    auto *card = new BevelPanel(form);
-    card->setObjectName(name);
-    card->setGeometry(geometry);
-    card->setColor(color);
-    card->setBevelOuter(BevelPanel::Bevel::Raised);
-    card->setBevelInner(BevelPanel::Bevel::Lowered);
-    card->setBevelWidth(2);
-    return card;
+    return makeBevelPanel(form, name, QString(), geometry, color, BevelPanel::Bevel::Raised,
+                          BevelPanel::Bevel::Lowered, 2);
 }
 
 // A text of a card: Verdana 13 bold, opaque in the card's colour, sized to its text; a label

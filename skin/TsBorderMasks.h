@@ -3,9 +3,10 @@
 #include "BgrImage.h"
 #include "TsStyle.h"
 
-// The built-in border masks, loaded once per run from the embedded pictures and shared by
-// every button. Only BORD1, the mask of every button of the program, is shipped; the other
-// built-in choices draw with it as well.
+// The built-in border masks, shared by every button. The skin ships no pictures: the program
+// hands over its masks once at start (desktop/ButtonMasks.h), before its first button paints.
+// Only BORD1, the mask of every button of the program, is built in; the other built-in choices
+// draw with it as well. Until one is handed over, buttons draw no border.
 class TsBorderMasks
 {
 public:
@@ -18,10 +19,14 @@ public:
     // one). A button's own mask (pdCustom) has only its one size and is used as it is.
     static const BgrImage &maskFor(const TsMaskedBorders &settings, double devicePixelRatio);
 
-    // BORD1 as loaded from the embedded picture (empty if it could not be read).
-    static const BgrImage &bord1();
+    // BORD1 as handed over at 1, 2 or 3 times its size (empty before that); other scales are
+    // clamped to that range.
+    static const BgrImage &bord1(int scale = 1);
 
-    // BORD1 drawn at 1, 2 or 3 times the size (BORD1.bmp, BORD1@2x.bmp, BORD1@3x.bmp); other
-    // scales are clamped to that range. Each is loaded at its first use.
-    static const BgrImage &bord1(int scale);
+    // Hands over BORD1 drawn at a scale of 1, 2 or 3. A button already drawn keeps its look until
+    // it is drawn again.
+    static void setBord1(BgrImage mask, int scale = 1);
+
+private:
+    static BgrImage &storedBord1(int scale);
 };

@@ -28,6 +28,8 @@ constexpr Rgb ColorToRgb(TColor c)
 constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000u);
 constexpr TColor clWindowText = clSystemColor | 8;
 constexpr TColor clBtnFace = clSystemColor | 15;
+constexpr TColor clBtnShadow = clSystemColor | 16;
+constexpr TColor clBtnHighlight = clSystemColor | 20;
 constexpr TColor cl3DLight = clSystemColor | 22;
 constexpr TColor clInfoBk = clSystemColor | 24;
 
@@ -45,6 +47,10 @@ constexpr Rgb ResolveColor(TColor c)
         return Rgb{0, 0, 0};
     case clBtnFace:
         return Rgb{240, 240, 240};
+    case clBtnShadow:
+        return Rgb{160, 160, 160};
+    case clBtnHighlight:
+        return Rgb{255, 255, 255};
     case cl3DLight:
         return Rgb{227, 227, 227};
     case clInfoBk:

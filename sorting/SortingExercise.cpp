@@ -1,31 +1,7 @@
 #include "SortingExercise.h"
 
 #include <cstddef>
-#include <limits>
 #include <string>
-
-namespace {
-
-constexpr std::int32_t kCounterMax = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kCounterMin = std::numeric_limits<std::int32_t>::min();
-
-} // namespace
-
-std::int32_t SortingCounters::increment(std::int32_t value)
-{
-    return value == kCounterMax ? value : value + 1;
-}
-
-std::int32_t SortingCounters::sum(std::int32_t a, std::int32_t b)
-{
-    if (b > 0 && a > kCounterMax - b) {
-        return kCounterMax;
-    }
-    if (b < 0 && a < kCounterMin - b) {
-        return kCounterMin;
-    }
-    return a + b;
-}
 
 SortingExercise::SortingExercise(SortingEffects &effects) : m_effects(effects)
 {
@@ -50,12 +26,12 @@ bool SortingExercise::dropWord(int n, std::string_view pictureCode)
     if (pictureCode == kSortingWords[index].answerCode) {
         m_view.wordVisible[index] = false;
         std::int32_t &right = singleN ? m_counters.correctN : m_counters.correctNN;
-        right = SortingCounters::increment(right);
+        right = countedUp(right);
         return true;
     }
     // The error counts on the picture the word was dropped on; the word stays in the list.
     std::int32_t &wrong = singleN ? m_counters.wrongN : m_counters.wrongNN;
-    wrong = SortingCounters::increment(wrong);
+    wrong = countedUp(wrong);
     return false;
 }
 
@@ -68,8 +44,8 @@ bool SortingExercise::checkAnswers()
     // or not it is showing.
     m_effects.hideHelp();
 
-    m_counters.totalCorrect = SortingCounters::sum(m_counters.correctN, m_counters.correctNN);
-    m_counters.totalWrong = SortingCounters::sum(m_counters.wrongN, m_counters.wrongNN);
+    m_counters.totalCorrect = saturatingSum(m_counters.correctN, m_counters.correctNN);
+    m_counters.totalWrong = saturatingSum(m_counters.wrongN, m_counters.wrongNN);
 
     m_view.helpOfferVisible = false;
     m_view.instructionPanelVisible = true;
@@ -101,7 +77,7 @@ void SortingExercise::retry()
         return;
     }
     m_view.targetPanelVisible = true;
-    m_counters.retryCount = SortingCounters::increment(m_counters.retryCount);
+    m_counters.retryCount = countedUp(m_counters.retryCount);
 
     // A new attempt is judged on its own drops only; the help count is kept for the board.
     m_counters.totalWrong = 0;
@@ -132,7 +108,7 @@ void SortingExercise::requestHelp()
     if (!m_view.helpOfferVisible) {
         return;
     }
-    m_counters.helpCount = SortingCounters::increment(m_counters.helpCount);
+    m_counters.helpCount = countedUp(m_counters.helpCount);
     m_effects.showHelp();
 
     // The instruction panel takes the advice panel's place again, and the target panel moves

@@ -1,55 +1,26 @@
 #pragma once
 
+#include "Counters.h"
 #include "SortingEffects.h"
 #include "SortingView.h"
+#include "WordList.h"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
-// The answer codes of the two pictures, and of the words that belong on them: "n" for the
-// single-н picture, "nn" for the double-нн picture. They are never shown.
-inline constexpr std::string_view kSingleNCode = "n";
-inline constexpr std::string_view kDoubleNCode = "nn";
-
-// One word of the list: the adjective with "_" where its н or нн belongs, and its answer code.
-struct SortingWord
-{
-    std::string_view caption;
-    std::string_view answerCode;
-};
-
-// The twenty words in list order, top to bottom; kSortingWords[n - 1] is word n. The codes
-// alone decide what is right.
-inline constexpr std::array<SortingWord, kSortingWordCount> kSortingWords{{
-    {"ледя_ой", kSingleNCode},      // 1
-    {"лу_ый", kDoubleNCode},        // 2
-    {"орли_ый", kSingleNCode},      // 3
-    {"ветре_ый", kSingleNCode},     // 4
-    {"авиацио_ый", kDoubleNCode},   // 5
-    {"пусты_ый", kDoubleNCode},     // 6
-    {"глиня_ый", kSingleNCode},     // 7
-    {"кожа_ый", kSingleNCode},      // 8
-    {"журавли_ый", kSingleNCode},   // 9
-    {"со_ый", kDoubleNCode},        // 10
-    {"стари_ый", kDoubleNCode},     // 11
-    {"травя_ой", kSingleNCode},     // 12
-    {"соломе_ый", kDoubleNCode},    // 13
-    {"тума_ый", kDoubleNCode},      // 14
-    {"серебря_ый", kSingleNCode},   // 15
-    {"экскурсио_ый", kDoubleNCode}, // 16
-    {"безветре_ый", kDoubleNCode},  // 17
-    {"дли_ый", kDoubleNCode},       // 18
-    {"песча_ый", kSingleNCode},     // 19
-    {"деревя_ый", kDoubleNCode},    // 20
-}};
+// The twenty words in list order (WordList.h): kSortingWords[n - 1] is word n, and its answer
+// code alone decides what is right.
+using SortingWord = ExerciseWord;
+inline constexpr const auto &kSortingWords = kExerciseWords;
 
 // The board slot of this exercise, "Вариант 1".
 inline constexpr int kSortingVariantSlot = 1;
 
 // The scoring counters. All start at 0 with the program. The first four count the drops of the
 // current attempt, by picture; the totals are formed by each check and hold its values until the
-// next one; "Заново" zeroes all six. retryCount and helpCount are never reset.
+// next one; "Заново" zeroes all six. retryCount and helpCount are never reset. All stop at
+// their limits (Counters.h).
 struct SortingCounters
 {
     std::int32_t correctN = 0;  // right drops onto the single-н picture
@@ -60,11 +31,6 @@ struct SortingCounters
     std::int32_t totalWrong = 0; // the number shown after "Ошибок:"
     std::int32_t retryCount = 0; // presses of "Заново"
     std::int32_t helpCount = 0; // presses of "Помогите!", reported to the board by "Дальше"
-
-    // Counting that stops at the largest 32-bit value instead of wrapping round to a negative
-    // number (which would, say, hide the help offer for good or report a negative help count).
-    static std::int32_t increment(std::int32_t value);
-    static std::int32_t sum(std::int32_t a, std::int32_t b);
 
     friend bool operator==(const SortingCounters &, const SortingCounters &) = default;
 };

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "WordList.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
 
 // The number of words of the sorting exercise, and of the word labels that show them.
-inline constexpr int kSortingWordCount = 20;
+inline constexpr int kSortingWordCount = kExerciseWordCount;
 
 // The two places of the target panel's top edge: low while the instruction panel stands above
 // it, raised while the help panel needs the room below it.

@@ -1,12 +1,10 @@
 #include "Unit2.h"
 
 #include "BevelPanel.h"
-#include "BoardControls.h"
 #include "DesktopLook.h"
 #include "FormFrame.h"
-#include "SortingControls.h"
+#include "ProgramButton.h"
 #include "TsButton.h"
-#include "Unit1.h"
 #include "WindowRules.h"
 #include "WordDrag.h"
 
@@ -39,11 +37,6 @@ constexpr int kFirstWordTop = 16;
 constexpr int kWordPitch = 21;
 constexpr int kWordHeight = 16;
 
-QFont verdanaBold(int pixelSize)
-{
-    return desktopFont(QStringLiteral("Verdana"), pixelSize, true);
-}
-
 QString hintOf(const QWidget *control)
 {
     return control->property(TForm2::kHintProperty).toString();
@@ -57,7 +50,7 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent), m_exercise(*this)
     setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), QSize(405, 521),
                    toQColor(cl3DLight), TitleBar::SystemMenuAndClose);
     // The window's own font; every control names its own.
-    setFont(desktopFont(QStringLiteral("MS Sans Serif"), 11));
+    setFont(msSansSerif(11));
     setFirstPlacement(this, FirstPlacement::CentreOnScreen);
 
     m_drag = new WordDrag(this);
@@ -69,7 +62,7 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent), m_exercise(*this)
     createHelpPanel();
     createAdvicePanel();
     setKeyboardOrder();
-    FormCreate();
+    showOpeningView();
 }
 
 // Out of line, where WordDrag is complete.
@@ -77,15 +70,15 @@ TForm2::~TForm2() = default;
 
 void TForm2::createWordList()
 {
-    m_panel3 =
-        makeSortingPanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"),
-                         QRect(24, 16, 172, 449), kWordListColor, Bevel::Raised, Bevel::Lowered, 3);
+    m_wordListPanel =
+        makeBevelPanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"),
+                       QRect(24, 16, 172, 449), kWordListColor, Bevel::Raised, Bevel::Lowered, 3);
     const QFont font = verdanaBold(13);
     for (int k = 1; k <= kSortingWordCount; ++k) {
         const SortingWord &word = kSortingWords[static_cast<std::size_t>(k - 1)];
         const QString caption =
             QString::fromUtf8(word.caption.data(), static_cast<qsizetype>(word.caption.size()));
-        QLabel *label = makeLabel(m_panel3, QStringLiteral("Label%1").arg(k + 2), caption,
+        QLabel *label = makeLabel(m_wordListPanel, QStringLiteral("Label%1").arg(k + 2), caption,
                                   kWordLeft, kFirstWordTop + kWordPitch * (k - 1), font,
                                   toQColor(clWindowText), toQColor(kWordListColor));
         label->resize(label->width(), kWordHeight);
@@ -94,103 +87,104 @@ void TForm2::createWordList()
                            QString::fromLatin1(word.answerCode.data(),
                                                static_cast<qsizetype>(word.answerCode.size())));
         m_drag->addWord(label, k);
-        m_words[static_cast<std::size_t>(k - 1)] = label;
+        m_wordLabels[static_cast<std::size_t>(k - 1)] = label;
     }
 }
 
 void TForm2::createCheckPanel()
 {
-    m_panel2 = makeSortingPanel(this, QStringLiteral("Panel2"), QStringLiteral("Проверка"),
-                                QRect(kColumnLeft, 387, kColumnWidth, 78), kCheckPanelColor,
-                                Bevel::Raised, Bevel::Lowered, 2);
+    m_checkPanel = makeBevelPanel(this, QStringLiteral("Panel2"), QStringLiteral("Проверка"),
+                                  QRect(kColumnLeft, 387, kColumnWidth, 78), kCheckPanelColor,
+                                  Bevel::Raised, Bevel::Lowered, 2);
     const QFont font = verdanaBold(13);
     const QColor panelColor = toQColor(kCheckPanelColor);
-    m_label1 = makeLabel(m_panel2, QStringLiteral("Label1"), QStringLiteral("Ошибок:"), 41, 48,
-                         font, kAqua, panelColor);
+    m_errorsCaption = makeLabel(m_checkPanel, QStringLiteral("Label1"), QStringLiteral("Ошибок:"),
+                                41, 48, font, kAqua, panelColor);
     // The design text is replaced by the first failed check, before the label can be seen.
-    m_label2 = makeLabel(m_panel2, QStringLiteral("Label2"), QStringLiteral("--"), 108, 48, font,
-                         kYellow, panelColor);
-    m_label36 = makeLabel(m_panel2, QStringLiteral("Label36"), QStringLiteral("Ура-а-а !"), 46, 16,
-                          font, kYellow, panelColor);
-    m_label1->hide();
-    m_label2->hide();
-    m_label36->hide();
+    m_errorCount = makeLabel(m_checkPanel, QStringLiteral("Label2"), QStringLiteral("--"), 108, 48,
+                             font, kYellow, panelColor);
+    m_praise = makeLabel(m_checkPanel, QStringLiteral("Label36"), QStringLiteral("Ура-а-а !"), 46,
+                         16, font, kYellow, panelColor);
+    m_errorsCaption->hide();
+    m_errorCount->hide();
+    m_praise->hide();
 
-    const BoardButtonLook look{desktopFont(QStringLiteral("MS Sans Serif"), 11, true),
-                               toQColor(clWindowText), kCheckPanelColor, std::nullopt};
-    m_sButton5 = makeBoardButton(m_panel2, QStringLiteral("sButton5"), QStringLiteral("Проверить"),
-                                 QRect(31, 26, 100, 25), look);
-    m_sButton1 = makeBoardButton(m_panel2, QStringLiteral("sButton1"), QStringLiteral("Заново"),
-                                 QRect(31, 18, 100, 25), look);
-    m_sButton2 = makeBoardButton(m_panel2, QStringLiteral("sButton2"), QStringLiteral("Дальше"),
-                                 QRect(31, 38, 100, 25), look);
+    const ProgramButtonLook look{msSansSerifBold(11), toQColor(clWindowText), kCheckPanelColor,
+                                 std::nullopt};
+    m_checkButton = makeProgramButton(m_checkPanel, QStringLiteral("sButton5"),
+                                      QStringLiteral("Проверить"), QRect(31, 26, 100, 25), look);
+    m_retryButton = makeProgramButton(m_checkPanel, QStringLiteral("sButton1"),
+                                      QStringLiteral("Заново"), QRect(31, 18, 100, 25), look);
+    m_nextButton = makeProgramButton(m_checkPanel, QStringLiteral("sButton2"),
+                                     QStringLiteral("Дальше"), QRect(31, 38, 100, 25), look);
     // Only "Проверить" shows the hand pointer.
-    m_sButton1->setCursorShape(Qt::ArrowCursor);
-    m_sButton2->setCursorShape(Qt::ArrowCursor);
-    m_sButton1->hide();
-    m_sButton2->hide();
-    connect(m_sButton5, &TsButton::clicked, this, &TForm2::sButton5Click);
-    connect(m_sButton1, &TsButton::clicked, this, &TForm2::sButton1Click);
-    connect(m_sButton2, &TsButton::clicked, this, &TForm2::sButton2Click);
+    m_retryButton->setCursorShape(Qt::ArrowCursor);
+    m_nextButton->setCursorShape(Qt::ArrowCursor);
+    m_retryButton->hide();
+    m_nextButton->hide();
+    connect(m_checkButton, &TsButton::clicked, this, &TForm2::onCheckClicked);
+    connect(m_retryButton, &TsButton::clicked, this, &TForm2::onRetryClicked);
+    connect(m_nextButton, &TsButton::clicked, this, &TForm2::onNextClicked);
 }
 
 void TForm2::createTargetPanel()
 {
-    m_panel1 =
-        makeSortingPanel(this, QStringLiteral("Panel1"), QStringLiteral("Н и НН"),
-                         QRect(kColumnLeft, kTargetPanelTopLow, kColumnWidth, kTargetPanelHeight),
-                         kTargetPanelColor, Bevel::Lowered, Bevel::Raised, 3);
+    m_targetPanel =
+        makeBevelPanel(this, QStringLiteral("Panel1"), QStringLiteral("Н и НН"),
+                       QRect(kColumnLeft, kTargetPanelTopLow, kColumnWidth, kTargetPanelHeight),
+                       kTargetPanelColor, Bevel::Lowered, Bevel::Raised, 3);
     // Both at their natural size; the НН picture is a column wider than its box and is cut.
-    m_image2 = makePicture(m_panel1, QStringLiteral("Image2"), QStringLiteral("Буквы НН"),
-                           QStringLiteral(":/assets/PictureNN.bmp"), QRect(29, 24, 102, 87),
-                           PictureFit::Natural);
-    m_image2->setProperty(kHintProperty, QStringLiteral("nn"));
-    m_image1 = makePicture(m_panel1, QStringLiteral("Image1"), QStringLiteral("Буква Н"),
-                           QStringLiteral(":/assets/PictureN.bmp"), QRect(29, 120, 102, 88),
-                           PictureFit::Natural);
-    m_image1->setProperty(kHintProperty, QStringLiteral("n"));
+    m_doubleNPicture = makePicture(
+        m_targetPanel, QStringLiteral("Image2"), QStringLiteral("Буквы НН"),
+        QStringLiteral(":/assets/PictureNN.bmp"), QRect(29, 24, 102, 87), PictureFit::Natural);
+    m_doubleNPicture->setProperty(kHintProperty, QStringLiteral("nn"));
+    m_singleNPicture = makePicture(
+        m_targetPanel, QStringLiteral("Image1"), QStringLiteral("Буква Н"),
+        QStringLiteral(":/assets/PictureN.bmp"), QRect(29, 120, 102, 88), PictureFit::Natural);
+    m_singleNPicture->setProperty(kHintProperty, QStringLiteral("n"));
     // Both pictures take every word, whatever it is and whenever it comes.
-    m_drag->addTarget(m_image1, [this](int word) { Image1DragDrop(word); });
-    m_drag->addTarget(m_image2, [this](int word) { Image2DragDrop(word); });
+    m_drag->addTarget(m_singleNPicture, [this](int word) { onSingleNDropped(word); });
+    m_drag->addTarget(m_doubleNPicture, [this](int word) { onDoubleNDropped(word); });
 }
 
 void TForm2::createInstructionPanel()
 {
-    m_panel4 = makeSortingPanel(this, QStringLiteral("Panel4"), QStringLiteral("Задание"),
-                                QRect(kColumnLeft, 16, kColumnWidth, 61), clBtnFace, Bevel::Raised,
-                                Bevel::Lowered, 3);
-    makePicture(m_panel4, QStringLiteral("Image3"), QStringLiteral("Полоса от жёлтого к розовому"),
+    m_instructionPanel = makeBevelPanel(this, QStringLiteral("Panel4"), QStringLiteral("Задание"),
+                                        QRect(kColumnLeft, 16, kColumnWidth, 61), clBtnFace,
+                                        Bevel::Raised, Bevel::Lowered, 3);
+    makePicture(m_instructionPanel, QStringLiteral("Image3"),
+                QStringLiteral("Полоса от жёлтого к розовому"),
                 QStringLiteral(":/assets/GradientStrip.bmp"), QRect(7, 6, 148, 49),
                 PictureFit::Stretched);
     // Transparent over the strip. The run of blanks makes the wrap put "слова." on the second
     // line.
-    QLabel *label =
-        makeLabel(m_panel4, QStringLiteral("Label35"), QStringLiteral("Перетащи      слова."), 41,
-                  15, verdanaBold(13), kNavy, QColor(), 80);
+    QLabel *label = makeLabel(m_instructionPanel, QStringLiteral("Label35"),
+                              QStringLiteral("Перетащи      слова."), 41, 15, verdanaBold(13),
+                              kNavy, QColor(), 80);
     label->setGeometry(41, 15, 80, 32);
 }
 
 void TForm2::createHelpPanel()
 {
-    m_panel5 = makeSortingPanel(this, QStringLiteral("Panel5"), QStringLiteral("Помощь"),
-                                QRect(kColumnLeft, 325, kColumnWidth, 56), kHelpColor,
-                                Bevel::Lowered, Bevel::Raised, 3);
-    m_panel5->hide();
-    const BoardButtonLook look{verdanaBold(11), toQColor(clWindowText), kHelpColor, std::nullopt};
-    m_sButton3 = makeBoardButton(m_panel5, QStringLiteral("sButton3"), QStringLiteral("Помогите!"),
-                                 QRect(31, 16, 100, 25), look);
-    connect(m_sButton3, &TsButton::clicked, this, &TForm2::sButton3Click);
+    m_helpPanel = makeBevelPanel(this, QStringLiteral("Panel5"), QStringLiteral("Помощь"),
+                                 QRect(kColumnLeft, 325, kColumnWidth, 56), kHelpColor,
+                                 Bevel::Lowered, Bevel::Raised, 3);
+    m_helpPanel->hide();
+    const ProgramButtonLook look{verdanaBold(11), toQColor(clWindowText), kHelpColor, std::nullopt};
+    m_helpButton = makeProgramButton(m_helpPanel, QStringLiteral("sButton3"),
+                                     QStringLiteral("Помогите!"), QRect(31, 16, 100, 25), look);
+    connect(m_helpButton, &TsButton::clicked, this, &TForm2::onHelpClicked);
 }
 
 void TForm2::createAdvicePanel()
 {
     // Where the instruction panel stands; the two are never shown together.
-    m_panel6 = makeSortingPanel(this, QStringLiteral("Panel6"), QStringLiteral("Совет"),
-                                QRect(kColumnLeft, 16, kColumnWidth, 59), kHelpColor,
-                                Bevel::Lowered, Bevel::Raised, 2);
+    m_advicePanel = makeBevelPanel(this, QStringLiteral("Panel6"), QStringLiteral("Совет"),
+                                   QRect(kColumnLeft, 16, kColumnWidth, 59), kHelpColor,
+                                   Bevel::Lowered, Bevel::Raised, 2);
     // A leading blank, and a run of nine that makes the wrap put "без помощи." on the second
     // line.
-    QLabel *label = makeLabel(m_panel6, QStringLiteral("Label37"),
+    QLabel *label = makeLabel(m_advicePanel, QStringLiteral("Label37"),
                               QStringLiteral(" Старайся обойтись         без помощи."), 11, 15,
                               verdanaBold(12), kNavy, kAdviceBackground, 137);
     label->setGeometry(11, 15, 137, 28);
@@ -200,21 +194,20 @@ void TForm2::setKeyboardOrder()
 {
     // The check panel's buttons in their order, then "Помогите!" in the help panel; panels,
     // labels and pictures take no focus.
-    setTabOrder(m_sButton5, m_sButton1);
-    setTabOrder(m_sButton1, m_sButton2);
-    setTabOrder(m_sButton2, m_sButton3);
+    setTabOrder(m_checkButton, m_retryButton);
+    setTabOrder(m_retryButton, m_nextButton);
+    setTabOrder(m_nextButton, m_helpButton);
 }
 
-void TForm2::FormCreate()
+void TForm2::showOpeningView()
 {
     // The opening layout is the exercise's first view: the instruction panel shown, the advice
     // panel hidden.
     render();
 }
 
-void TForm2::setPeers(TForm1 *board, QWidget *help)
+void TForm2::setHelpWindow(QWidget *help)
 {
-    m_board = board;
     m_help = help;
 }
 
@@ -222,25 +215,25 @@ void TForm2::render()
 {
     const SortingView &view = m_exercise.view();
 
-    setLabelText(m_label2, QString::fromStdString(view.errorCountText));
-    m_panel1->move(kColumnLeft, view.targetPanelTop);
+    setLabelText(m_errorCount, QString::fromStdString(view.errorCountText));
+    m_targetPanel->move(kColumnLeft, view.targetPanelTop);
 
     // clang-format off
     std::vector<std::pair<QWidget *, bool>> visibility{
-        {m_panel4, view.instructionPanelVisible},
-        {m_panel5, view.helpOfferVisible},
-        {m_panel6, view.helpOfferVisible},
-        {m_panel1, view.targetPanelVisible},
-        {m_sButton5, view.checkButtonVisible},
-        {m_sButton1, view.retryButtonVisible},
-        {m_sButton2, view.nextButtonVisible},
-        {m_label1, view.errorsVisible},
-        {m_label2, view.errorsVisible},
-        {m_label36, view.praiseVisible},
+        {m_instructionPanel, view.instructionPanelVisible},
+        {m_helpPanel, view.helpOfferVisible},
+        {m_advicePanel, view.helpOfferVisible},
+        {m_targetPanel, view.targetPanelVisible},
+        {m_checkButton, view.checkButtonVisible},
+        {m_retryButton, view.retryButtonVisible},
+        {m_nextButton, view.nextButtonVisible},
+        {m_errorsCaption, view.errorsVisible},
+        {m_errorCount, view.errorsVisible},
+        {m_praise, view.praiseVisible},
     };
     // clang-format on
-    for (std::size_t i = 0; i < m_words.size(); ++i) {
-        visibility.emplace_back(m_words[i], view.wordVisible[i]);
+    for (std::size_t i = 0; i < m_wordLabels.size(); ++i) {
+        visibility.emplace_back(m_wordLabels[i], view.wordVisible[i]);
     }
 
     // A control that goes takes the focus with it to the window itself, not on to the next
@@ -256,14 +249,14 @@ void TForm2::render()
     }
 }
 
-void TForm2::Image1DragDrop(int word)
+void TForm2::onSingleNDropped(int word)
 {
-    dropOnPicture(m_image1, word);
+    dropOnPicture(m_singleNPicture, word);
 }
 
-void TForm2::Image2DragDrop(int word)
+void TForm2::onDoubleNDropped(int word)
 {
-    dropOnPicture(m_image2, word);
+    dropOnPicture(m_doubleNPicture, word);
 }
 
 void TForm2::dropOnPicture(const QLabel *picture, int word)
@@ -272,25 +265,25 @@ void TForm2::dropOnPicture(const QLabel *picture, int word)
     render();
 }
 
-void TForm2::sButton5Click()
+void TForm2::onCheckClicked()
 {
     m_exercise.checkAnswers();
     render();
 }
 
-void TForm2::sButton1Click()
+void TForm2::onRetryClicked()
 {
     m_exercise.retry();
     render();
 }
 
-void TForm2::sButton3Click()
+void TForm2::onHelpClicked()
 {
     m_exercise.requestHelp();
     render();
 }
 
-void TForm2::sButton2Click()
+void TForm2::onNextClicked()
 {
     m_exercise.finish();
     render();
@@ -318,7 +311,5 @@ void TForm2::closeWindow()
 
 void TForm2::markVariantPassed(int slot, std::int32_t helpCount)
 {
-    if (m_board) {
-        m_board->markVariantPassed(slot, helpCount);
-    }
+    Q_EMIT variantPassed(slot, helpCount);
 }

@@ -10,7 +10,6 @@
 
 class BevelPanel;
 class QLabel;
-class TForm1;
 class TsButton;
 class WordDrag;
 
@@ -20,7 +19,7 @@ class WordDrag;
 // It only shows and forwards: the word list on the left, the pictures and panels on the right,
 // drags and button presses turned into calls of its SortingExercise, and after each call the
 // whole view of the exercise rendered onto the controls at once. The effects the exercise asks
-// for (the help window, closing, marking the board) are carried out here.
+// for (the help window, closing, reporting the pass) are carried out here.
 class TForm2 : public QWidget, private SortingEffects
 {
     Q_OBJECT
@@ -32,12 +31,17 @@ public:
     explicit TForm2(QWidget *parent = nullptr);
     ~TForm2() override;
 
-    // The board (marked when the pupil leaves a passed exercise) and the shared help window. The
-    // window set hands them over once all four windows exist.
-    void setPeers(TForm1 *board, QWidget *help);
+    // The help window the exercise shows and hides; the window set hands it over once all four
+    // windows exist. Until then help is neither shown nor hidden.
+    void setHelpWindow(QWidget *help);
 
     // The exercise behind the window: its counters, and the view the window shows.
     const SortingExercise &exercise() const { return m_exercise; }
+
+Q_SIGNALS:
+    // The pupil left a passed exercise with "Дальше": the window is already hidden. `slot` is the
+    // board's variant slot of this exercise, `helpCount` its presses of "Помогите!".
+    void variantPassed(int slot, int helpCount);
 
 private:
     void createWordList();
@@ -47,18 +51,18 @@ private:
     void createHelpPanel();
     void createAdvicePanel();
     void setKeyboardOrder();
-    void FormCreate();
+    void showOpeningView();
 
     // Shows the exercise's whole view on the controls.
     void render();
 
-    void Image1DragDrop(int word);
-    void Image2DragDrop(int word);
+    void onSingleNDropped(int word);
+    void onDoubleNDropped(int word);
     void dropOnPicture(const QLabel *picture, int word);
-    void sButton5Click();
-    void sButton1Click();
-    void sButton3Click();
-    void sButton2Click();
+    void onCheckClicked();
+    void onRetryClicked();
+    void onHelpClicked();
+    void onNextClicked();
 
     // SortingEffects
     void hideHelp() override;
@@ -68,24 +72,23 @@ private:
 
     SortingExercise m_exercise;
 
-    BevelPanel *m_panel3 = nullptr; // the word list
-    std::array<QLabel *, kSortingWordCount> m_words{};
-    BevelPanel *m_panel2 = nullptr; // the check panel
-    QLabel *m_label1 = nullptr;     // "Ошибок:"
-    QLabel *m_label2 = nullptr;     // the error count
-    QLabel *m_label36 = nullptr;    // "Ура-а-а !"
-    TsButton *m_sButton5 = nullptr; // "Проверить"
-    TsButton *m_sButton1 = nullptr; // "Заново"
-    TsButton *m_sButton2 = nullptr; // "Дальше"
-    BevelPanel *m_panel1 = nullptr; // the target panel
-    QLabel *m_image2 = nullptr;     // the double-нн picture
-    QLabel *m_image1 = nullptr;     // the single-н picture
-    BevelPanel *m_panel4 = nullptr; // the instruction panel
-    BevelPanel *m_panel5 = nullptr; // the help panel
-    TsButton *m_sButton3 = nullptr; // "Помогите!"
-    BevelPanel *m_panel6 = nullptr; // the advice panel
+    BevelPanel *m_wordListPanel = nullptr; // the word list
+    std::array<QLabel *, kSortingWordCount> m_wordLabels{};
+    BevelPanel *m_checkPanel = nullptr;       // the check panel
+    QLabel *m_errorsCaption = nullptr;        // "Ошибок:"
+    QLabel *m_errorCount = nullptr;           // the error count
+    QLabel *m_praise = nullptr;               // "Ура-а-а !"
+    TsButton *m_checkButton = nullptr;        // "Проверить"
+    TsButton *m_retryButton = nullptr;        // "Заново"
+    TsButton *m_nextButton = nullptr;         // "Дальше"
+    BevelPanel *m_targetPanel = nullptr;      // the target panel
+    QLabel *m_doubleNPicture = nullptr;       // the double-нн picture
+    QLabel *m_singleNPicture = nullptr;       // the single-н picture
+    BevelPanel *m_instructionPanel = nullptr; // the instruction panel
+    BevelPanel *m_helpPanel = nullptr;        // the help panel
+    TsButton *m_helpButton = nullptr;         // "Помогите!"
+    BevelPanel *m_advicePanel = nullptr;      // the advice panel
     WordDrag *m_drag = nullptr;
 
-    QPointer<TForm1> m_board;
     QPointer<QWidget> m_help;
 };

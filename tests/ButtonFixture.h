@@ -3,6 +3,9 @@
 // A skinned button configured as the program's buttons are, on a pale panel, and the values
 // its looks must have, computed from the gradient rows and the border mask formula.
 
+#include "BmpFile.h"
+#include "ProgramButton.h"
+#include "TsBorderMasks.h"
 #include "TsButton.h"
 
 #include <QApplication>
@@ -18,10 +21,8 @@
 
 namespace fixture {
 
-inline const char *const kNormalGradient = "8421504;16777215;99;0;0;16777215;16777215;0;0;0";
-inline const char *const kHotGradient =
-    "8421504;8421504;10;0;0;8421504;16777215;43;0;0;16777215;10658466;28;0;0;"
-    "10658466;13816530;18;0;0;13816530;13816530;0;0;0";
+using programlook::kHotGradient;
+using programlook::kNormalGradient;
 
 // Grey level of each row of the two gradients on a 25-pixel-high button.
 inline const int kNormalGrey[25] = {128, 133, 139, 144, 149, 154, 160, 165, 170, 176, 181, 186, 191,
@@ -76,13 +77,16 @@ inline void configureAsProgram(TsButton *b, const QString &caption, TColor paint
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(11);
     font.setBold(true);
-    b->setFont(font);
-    b->setCursorShape(Qt::PointingHandCursor);
-    b->sStyle()->setSkinSection("TsButton");
-    b->sStyle()->Painting()->setColor(painting);
-    b->sStyle()->Background()->Gradient()->setData(kNormalGradient);
-    b->sStyle()->HotStyle()->HotBackground()->Gradient()->setData(kHotGradient);
-    b->sStyle()->HotStyle()->HotPainting()->setTransparency(0);
+    applyProgramLook(b, ProgramButtonLook{font, QColor(0, 0, 0), painting, std::nullopt});
+}
+
+// Hands the skin the program's border mask, read from the committed picture, as the program
+// hands over the embedded one.
+inline void handOverProgramMask()
+{
+    if (TsBorderMasks::bord1().isEmpty()) {
+        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1.bmp"));
+    }
 }
 
 // A 111 × 25 program button on a pale yellow panel, with a line edit to hold the focus.
@@ -91,6 +95,7 @@ class ProgramButton : public ::testing::Test
 protected:
     void SetUp() override
     {
+        handOverProgramMask();
         panel = std::make_unique<QWidget>();
         panel->resize(220, 90);
         QPalette pal = panel->palette();

@@ -1,4 +1,5 @@
 // The window set: creation order, what is shown at start, the close rules and the show rule.
+#include "FormFrame.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -21,7 +22,7 @@ namespace {
 QPoint centredFor(const QWidget *w)
 {
     const QRect screen = w->screen()->geometry();
-    const QSize frame = w->size() + QSize(8, 34);
+    const QSize frame = outerSizeFor(w->size());
     return QPoint(screen.left() + (screen.width() - frame.width()) / 2,
                   screen.top() + (screen.height() - frame.height()) / 2);
 }

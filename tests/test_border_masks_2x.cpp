@@ -2,6 +2,8 @@
 #include "TsBorderMask.h"
 #include "TsBorderMasks.h"
 
+#include "ButtonMasks.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -10,6 +12,7 @@ const TsStyleNotify kIgnore = [](TsStyleChange) {};
 
 TEST(BorderMasksAtDeviceRatio, EachRatioGetsTheEmbeddedMaskOfItsScale)
 {
+    installButtonMasks();
     TsMaskedBorders borders(kIgnore);
     struct Case
     {
@@ -25,7 +28,7 @@ TEST(BorderMasksAtDeviceRatio, EachRatioGetsTheEmbeddedMaskOfItsScale)
     }
     EXPECT_EQ(&TsBorderMasks::maskFor(borders, 1.0), &TsBorderMasks::maskFor(borders))
         << "at 1× the mask every button has drawn with so far";
-    EXPECT_EQ(&TsBorderMasks::bord1(2), &TsBorderMasks::bord1(2)) << "loaded once";
+    EXPECT_EQ(&TsBorderMasks::bord1(2), &TsBorderMasks::bord1(2)) << "handed over once";
     // The corner holes of the 2× mask are where its generator put them: the outer row of the
     // normal look's top-left corner starts with holes.
     EXPECT_EQ(TsBorderMasks::bord1(2).pixel(0, 0), (Rgb{255, 0, 255}));

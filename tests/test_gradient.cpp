@@ -1,5 +1,6 @@
 // The gradient parser, painter, colour blend and background composition, checked against the
 // worked examples pixel for pixel.
+#include "ProgramLook.h"
 #include "TsGradient.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,8 @@
 
 namespace {
 
-const char *const kNormal = "8421504;16777215;99;0;0;16777215;16777215;0;0;0";
-const char *const kHot = "8421504;8421504;10;0;0;8421504;16777215;43;0;0;16777215;10658466;28;0;0;"
-                         "10658466;13816530;18;0;0;13816530;13816530;0;0;0";
+using programlook::kHotGradient;
+using programlook::kNormalGradient;
 
 const Rgb kSentinel{1, 2, 3};
 
@@ -39,12 +39,12 @@ void expectRowsUniform(const BgrImage &img, int fromColumn = 0)
 
 TEST(ParseGradient, ProgramDescriptions)
 {
-    const TsGradArray normal = ParseGradient(kNormal);
+    const TsGradArray normal = ParseGradient(kNormalGradient);
     ASSERT_EQ(normal.size(), 2u);
     EXPECT_EQ(normal[0], (TsGradientStop{8421504, 16777215, 99, 0, 0}));
     EXPECT_EQ(normal[1], (TsGradientStop{16777215, 16777215, 0, 0, 0}));
 
-    const TsGradArray hot = ParseGradient(kHot);
+    const TsGradArray hot = ParseGradient(kHotGradient);
     ASSERT_EQ(hot.size(), 5u);
     EXPECT_EQ(hot[2], (TsGradientStop{16777215, 10658466, 28, 0, 0}));
     EXPECT_EQ(hot[4].Percent, 0);
@@ -97,7 +97,7 @@ TEST(PaintGradient, NormalDescriptionOn25Rows)
 {
     BgrImage img(111, 25);
     img.fill(kSentinel);
-    PaintGradient(img, {0, 0, 111, 25}, ParseGradient(kNormal));
+    PaintGradient(img, {0, 0, 111, 25}, ParseGradient(kNormalGradient));
     const std::vector<int> expected{128, 133, 139, 144, 149, 154, 160, 165, 170,
                                     176, 181, 186, 191, 197, 202, 207, 213, 218,
                                     223, 229, 234, 239, 244, 250, 255};
@@ -108,7 +108,7 @@ TEST(PaintGradient, NormalDescriptionOn25Rows)
 TEST(PaintGradient, HotDescriptionOn25Rows)
 {
     BgrImage img(100, 25);
-    PaintGradient(img, {0, 0, 100, 25}, ParseGradient(kHot));
+    PaintGradient(img, {0, 0, 100, 25}, ParseGradient(kHotGradient));
     const std::vector<int> expected{128, 128, 128, 141, 153, 166, 179, 191, 204,
                                     217, 230, 242, 255, 242, 228, 215, 202, 189,
                                     175, 162, 174, 186, 198, 210, 210};
@@ -122,7 +122,7 @@ TEST(PaintGradient, HotDescriptionAtTwiceTheDeviceHeightBandsOverDeviceRows)
     // of 50, 5, 21, 14 and 9 rows (the last stop empty), each running its whole colour range over
     // its own device rows rather than the 1× rows doubled.
     BgrImage img(200, 50);
-    PaintGradient(img, {0, 0, 200, 50}, ParseGradient(kHot));
+    PaintGradient(img, {0, 0, 200, 50}, ParseGradient(kHotGradient));
     const std::vector<int> g = greyColumn(img, 150);
     ASSERT_EQ(g.size(), 50u);
     EXPECT_EQ(g[0], 128);
@@ -147,7 +147,7 @@ TEST(PaintGradient, PressedHotShiftedOnePixelLeavesRowAndColumnZero)
 {
     BgrImage img(75, 25);
     img.fill(kSentinel);
-    PaintGradient(img, {1, 1, 76, 26}, ParseGradient(kHot));
+    PaintGradient(img, {1, 1, 76, 26}, ParseGradient(kHotGradient));
     const std::vector<int> expected{128, 128, 128, 141, 153, 166, 179, 191, 204, 217, 230, 242,
                                     255, 240, 224, 208, 193, 178, 162, 174, 186, 198, 210, 210};
     EXPECT_EQ(greyColumn(img, 1, 1), expected);
@@ -264,12 +264,13 @@ TEST(BlendWithColour, InclusiveRectangleClippedAndTiesToEven)
 TEST(ComposeBackground, ProgramNormalAndHotRows)
 {
     BgrImage img(111, 25);
-    ComposeBackground(img, {0, 0, 111, 25}, ParseGradient(kNormal), 70, 0, Rgb{166, 210, 255});
+    ComposeBackground(img, {0, 0, 111, 25}, ParseGradient(kNormalGradient), 70, 0,
+                      Rgb{166, 210, 255});
     EXPECT_EQ(img.pixel(5, 0), (Rgb{139, 153, 166}));
     EXPECT_EQ(img.pixel(5, 12), (Rgb{184, 197, 210}));
     EXPECT_EQ(img.pixel(110, 24), (Rgb{228, 242, 255}));
 
-    ComposeBackground(img, {0, 0, 111, 25}, ParseGradient(kHot), 70, 0, Rgb{143, 183, 207});
+    ComposeBackground(img, {0, 0, 111, 25}, ParseGradient(kHotGradient), 70, 0, Rgb{143, 183, 207});
     EXPECT_EQ(img.pixel(5, 0), (Rgb{132, 144, 152}));
     EXPECT_EQ(img.pixel(5, 12), (Rgb{221, 233, 241}));
     EXPECT_EQ(img.pixel(110, 24), (Rgb{190, 202, 209}));
@@ -279,7 +280,7 @@ TEST(ComposeBackground, PressedMixesTheWholeImageButPaintsTheShiftedRectangle)
 {
     BgrImage img(20, 25);
     img.fill(Rgb{10, 10, 10});
-    ComposeBackground(img, {1, 1, 21, 26}, ParseGradient(kHot), 70, 0, Rgb{143, 183, 207});
+    ComposeBackground(img, {1, 1, 21, 26}, ParseGradient(kHotGradient), 70, 0, Rgb{143, 183, 207});
     // Row 0 held 10: round(0.7 * 10 + 0.3 * colour).
     EXPECT_EQ(img.pixel(5, 0), (Rgb{50, 62, 69}));
     EXPECT_EQ(img.pixel(0, 12), (Rgb{50, 62, 69}));
@@ -289,7 +290,7 @@ TEST(ComposeBackground, PressedMixesTheWholeImageButPaintsTheShiftedRectangle)
 TEST(ComposeBackground, SharesZeroSomeAndAll)
 {
     const Rgb colour{166, 210, 255};
-    const TsGradArray stops = ParseGradient(kNormal);
+    const TsGradArray stops = ParseGradient(kNormalGradient);
     BgrImage img(10, 25);
 
     ComposeBackground(img, {0, 0, 10, 25}, stops, 0, 0, colour);
@@ -319,7 +320,8 @@ TEST(ComposeBackground, WholeShareToThePictureLeavesThePixels)
     BgrImage img(10, 25);
     img.fill(kSentinel);
     const BgrImage before = img;
-    ComposeBackground(img, {0, 0, 10, 25}, ParseGradient(kNormal), 0, 100, Rgb{166, 210, 255});
+    ComposeBackground(img, {0, 0, 10, 25}, ParseGradient(kNormalGradient), 0, 100,
+                      Rgb{166, 210, 255});
     EXPECT_EQ(img, before);
     ComposeBackground(img, {0, 0, 10, 25}, {}, 0, 100, Rgb{166, 210, 255});
     EXPECT_EQ(img, before);

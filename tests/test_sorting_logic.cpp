@@ -704,15 +704,15 @@ TEST_F(Sorting, WholeRunWithTheViewAfterEveryStep)
 
 TEST(SortingCounting, StopsAtTheLargestValue)
 {
-    EXPECT_EQ(SortingCounters::increment(0), 1);
-    EXPECT_EQ(SortingCounters::increment(INT32_MAX - 1), INT32_MAX);
-    EXPECT_EQ(SortingCounters::increment(INT32_MAX), INT32_MAX);
+    EXPECT_EQ(countedUp(0), 1);
+    EXPECT_EQ(countedUp(INT32_MAX - 1), INT32_MAX);
+    EXPECT_EQ(countedUp(INT32_MAX), INT32_MAX);
 
-    EXPECT_EQ(SortingCounters::sum(9, 11), 20);
-    EXPECT_EQ(SortingCounters::sum(INT32_MAX, 0), INT32_MAX);
-    EXPECT_EQ(SortingCounters::sum(INT32_MAX, 1), INT32_MAX);
-    EXPECT_EQ(SortingCounters::sum(INT32_MAX, INT32_MAX), INT32_MAX);
-    EXPECT_EQ(SortingCounters::sum(INT32_MAX - 5, 5), INT32_MAX);
-    EXPECT_EQ(SortingCounters::sum(INT32_MIN, -1), INT32_MIN);
-    EXPECT_EQ(SortingCounters::sum(INT32_MIN, INT32_MAX), -1);
+    EXPECT_EQ(saturatingSum(9, 11), 20);
+    EXPECT_EQ(saturatingSum(INT32_MAX, 0), INT32_MAX);
+    EXPECT_EQ(saturatingSum(INT32_MAX, 1), INT32_MAX);
+    EXPECT_EQ(saturatingSum(INT32_MAX, INT32_MAX), INT32_MAX);
+    EXPECT_EQ(saturatingSum(INT32_MAX - 5, 5), INT32_MAX);
+    EXPECT_EQ(saturatingSum(INT32_MIN, -1), INT32_MIN);
+    EXPECT_EQ(saturatingSum(INT32_MIN, INT32_MAX), -1);
 }

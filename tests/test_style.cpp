@@ -83,3 +83,12 @@ TEST(TsColor, SystemColoursResolveThroughTheFixedTable)
     EXPECT_TRUE(IsSystemColor(clInfoBk));
     EXPECT_FALSE(IsSystemColor(16777215));
 }
+
+// The bevel colours are in the same table: a button painted in one of them shows the grey a
+// panel's bevel shows, not the low bytes of the system colour's number.
+TEST(TsColor, BevelColoursResolveAsThePanelsPaintThem)
+{
+    EXPECT_EQ(ResolveColor(clBtnShadow), (Rgb{160, 160, 160}));
+    EXPECT_EQ(ResolveColor(clBtnHighlight), (Rgb{255, 255, 255}));
+    EXPECT_TRUE(IsSystemColor(clBtnShadow));
+}

@@ -5,6 +5,7 @@
 // for the pupil), text is typed into whatever holds the keyboard focus.
 
 #include "DesktopLook.h"
+#include "FormFrame.h"
 #include "TsButton.h"
 #include "Unit1.h"
 #include "Unit3.h"
@@ -83,7 +84,7 @@ inline QPoint centredFor(const QWidget *w, QSize frame)
 }
 inline QSize classicFrame(const QWidget *w)
 {
-    return w->size() + QSize(8, 34);
+    return outerSizeFor(w->size());
 }
 inline QSize realFrame(const QWidget *w)
 {

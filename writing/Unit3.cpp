@@ -1,11 +1,10 @@
 #include "Unit3.h"
 
 #include "BevelPanel.h"
-#include "BoardControls.h"
 #include "DesktopLook.h"
 #include "FormFrame.h"
+#include "ProgramButton.h"
 #include "TsButton.h"
-#include "Unit1.h"
 #include "WindowRules.h"
 #include "WordLabel.h"
 #include "WritingEditBox.h"
@@ -55,36 +54,11 @@ int wordTop(int word)
     return kFirstWordTop + kWordPitch * (word - 1);
 }
 
-QFont verdana(int pixelSize)
-{
-    return desktopFont(QStringLiteral("Verdana"), pixelSize, true);
-}
-
-QFont msSansSerif(int pixelSize)
-{
-    return desktopFont(QStringLiteral("MS Sans Serif"), pixelSize, true);
-}
-
-BevelPanel *makePanel(QWidget *parent, const QString &name, const QString &role,
-                      const QRect &geometry, TColor color, BevelPanel::Bevel outer,
-                      BevelPanel::Bevel inner, int bevelWidth)
-{
-    auto *panel = new BevelPanel(parent);
-    panel->setObjectName(name);
-    panel->setAccessibleName(role);
-    panel->setGeometry(geometry);
-    panel->setColor(color);
-    panel->setBevelOuter(outer);
-    panel->setBevelInner(inner);
-    panel->setBevelWidth(bevelWidth);
-    return panel;
-}
-
 TsButton *makeButton(QWidget *panel, const QString &name, const QString &caption, QPoint at,
                      const QFont &font, TColor painting)
 {
-    const BoardButtonLook look{font, kBlack, painting, std::nullopt};
-    return makeBoardButton(panel, name, caption, QRect(at, kButtonSize), look);
+    const ProgramButtonLook look{font, kBlack, painting, std::nullopt};
+    return makeProgramButton(panel, name, caption, QRect(at, kButtonSize), look);
 }
 
 } // namespace
@@ -95,7 +69,7 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent)
     setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), QSize(559, kOuterHeight),
                    toQColor(cl3DLight), TitleBar::SystemMenuAndClose);
     // The window's own font and text colour; every control sets its own.
-    setFont(desktopFont(QStringLiteral("MS Sans Serif"), 11));
+    setFont(msSansSerif(11));
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, QColor(255, 255, 255));
     setPalette(pal);
@@ -106,28 +80,28 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent)
     createCheckPanel();
     createHelpOffer();
     setKeyboardOrder();
-    FormCreate();
+    openNarrow();
     render();
 }
 
 void TForm3::createWordList()
 {
-    m_panel3 =
-        makePanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"), QRect(9, 8, 298, 528),
-                  clInfoBk, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 3);
+    m_wordListPanel = makeBevelPanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"),
+                                     QRect(9, 8, 298, 528), clInfoBk, BevelPanel::Bevel::Raised,
+                                     BevelPanel::Bevel::Lowered, 3);
     const QColor panelColor = toQColor(clInfoBk);
-    makeLabel(m_panel3, QStringLiteral("Label1"), QStringLiteral("Щёлкни по слову."), 14, 16,
-              msSansSerif(13), kGreen, panelColor);
-    m_prompt = makeLabel(m_panel3, QStringLiteral("Label2"), QStringLiteral("Напиши его."), 164, 16,
-                         msSansSerif(13), kFuchsia, panelColor);
+    makeLabel(m_wordListPanel, QStringLiteral("Label1"), QStringLiteral("Щёлкни по слову."), 14, 16,
+              msSansSerifBold(13), kGreen, panelColor);
+    m_prompt = makeLabel(m_wordListPanel, QStringLiteral("Label2"), QStringLiteral("Напиши его."),
+                         164, 16, msSansSerifBold(13), kFuchsia, panelColor);
 
-    const QFont wordFont = verdana(13);
+    const QFont wordFont = verdanaBold(13);
     const QFontMetrics metrics(wordFont);
     for (int word = 1; word <= WritingView::kWordCount; ++word) {
         const auto i = static_cast<std::size_t>(word - 1);
         const QString caption = QString::fromUtf8(kWritingWords[i].caption.data(),
                                                   qsizetype(kWritingWords[i].caption.size()));
-        auto *label = new WordLabel(caption, m_panel3);
+        auto *label = new WordLabel(caption, m_wordListPanel);
         label->setObjectName(QStringLiteral("Label%1").arg(word + 2));
         label->setAccessibleName(caption);
         label->setFont(wordFont);
@@ -141,79 +115,83 @@ void TForm3::createWordList()
         label->setAutoFillBackground(true);
         label->setGeometry(kWordLeft[i], wordTop(word), metrics.horizontalAdvance(caption),
                            kWordHeight);
-        connect(label, &WordLabel::clicked, this, [this, word] { wordClick(word); });
-        m_words[i] = label;
+        connect(label, &WordLabel::clicked, this, [this, word] { onWordClicked(word); });
+        m_wordLabels[i] = label;
     }
 
     for (int word = 1; word <= WritingView::kWordCount; ++word) {
-        auto *box = new WritingEditBox(m_panel3);
+        auto *box = new WritingEditBox(m_wordListPanel);
         box->setObjectName(QStringLiteral("Edit%1").arg(word));
-        box->setAccessibleName(m_words[std::size_t(word - 1)]->text());
+        box->setAccessibleName(m_wordLabels[std::size_t(word - 1)]->text());
         box->setFont(wordFont);
         QPalette boxPalette = box->palette();
         boxPalette.setColor(QPalette::Base, word % 2 == 1 ? kOddBoxColor : kEvenBoxColor);
         boxPalette.setColor(QPalette::Text, kBlack);
         box->setPalette(boxPalette);
         box->setGeometry(QRect(QPoint(kEditLeft, wordTop(word)), kEditSize));
-        m_edits[std::size_t(word - 1)] = box;
+        m_editBoxes[std::size_t(word - 1)] = box;
     }
 }
 
 void TForm3::createPicturePanel()
 {
-    m_panel2 = makePanel(this, QStringLiteral("Panel2"), QStringLiteral("Картинка"),
-                         QRect(319, 226, 221, 310), kPicturePanelColor, BevelPanel::Bevel::Raised,
-                         BevelPanel::Bevel::Lowered, 3);
+    m_picturePanel = makeBevelPanel(this, QStringLiteral("Panel2"), QStringLiteral("Картинка"),
+                                    QRect(319, 226, 221, 310), kPicturePanelColor,
+                                    BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 3);
     // Both at their natural size from the top-left corner of their boxes; what a picture leaves
     // of its box shows the panel.
     m_smilingPicture = makePicture(
-        m_panel2, QStringLiteral("Image1"), QStringLiteral("Мальчик смеётся"),
+        m_picturePanel, QStringLiteral("Image1"), QStringLiteral("Мальчик смеётся"),
         QStringLiteral(":/assets/SmilingFace.bmp"), QRect(16, 23, 190, 182), PictureFit::Natural);
     m_teasingPicture = makePicture(
-        m_panel2, QStringLiteral("Image2"), QStringLiteral("Мальчик дразнится"),
+        m_picturePanel, QStringLiteral("Image2"), QStringLiteral("Мальчик дразнится"),
         QStringLiteral(":/assets/TeasingFace.bmp"), QRect(16, 16, 190, 195), PictureFit::Natural);
 }
 
 void TForm3::createCheckPanel()
 {
     // Created after the picture panel, it lies over its lower part.
-    m_panel4 = makePanel(this, QStringLiteral("Panel4"), QStringLiteral("Проверка"),
-                         QRect(356, 448, 153, 73), kCheckPanelColor, BevelPanel::Bevel::Lowered,
-                         BevelPanel::Bevel::Raised, 2);
-    m_errors = makeLabel(
-        m_panel4, QStringLiteral("Label24"),
+    m_checkPanel = makeBevelPanel(this, QStringLiteral("Panel4"), QStringLiteral("Проверка"),
+                                  QRect(356, 448, 153, 73), kCheckPanelColor,
+                                  BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 2);
+    m_errorsLabel = makeLabel(
+        m_checkPanel, QStringLiteral("Label24"),
         QString::fromUtf8(kWritingErrorsText.data(), qsizetype(kWritingErrorsText.size())), 27, 11,
-        verdana(13), kRed, QColor());
+        verdanaBold(13), kRed, QColor());
     m_praise = makeLabel(
-        m_panel4, QStringLiteral("Label23"),
+        m_checkPanel, QStringLiteral("Label23"),
         QString::fromUtf8(kWritingPraiseText.data(), qsizetype(kWritingPraiseText.size())), 42, 11,
-        verdana(13), kPurple, toQColor(kCheckPanelColor));
+        verdanaBold(13), kPurple, toQColor(kCheckPanelColor));
     // The three buttons paint in the tooltip colour of their own, not in the panel's.
-    m_checkButton = makeButton(m_panel4, QStringLiteral("sButton1"), QStringLiteral("Проверить"),
-                               QPoint(27, 24), verdana(11), clInfoBk);
-    m_retryButton = makeButton(m_panel4, QStringLiteral("sButton3"), QStringLiteral("Буду искать"),
-                               QPoint(27, 34), verdana(11), clInfoBk);
-    m_nextButton = makeButton(m_panel4, QStringLiteral("sButton2"), QStringLiteral("Дальше"),
-                              QPoint(26, 34), verdana(11), clInfoBk);
-    connect(m_checkButton, &TsButton::clicked, this, &TForm3::sButton1Click);
-    connect(m_retryButton, &TsButton::clicked, this, &TForm3::sButton3Click);
-    connect(m_nextButton, &TsButton::clicked, this, &TForm3::sButton2Click);
+    m_checkButton =
+        makeButton(m_checkPanel, QStringLiteral("sButton1"), QStringLiteral("Проверить"),
+                   QPoint(27, 24), verdanaBold(11), clInfoBk);
+    m_retryButton =
+        makeButton(m_checkPanel, QStringLiteral("sButton3"), QStringLiteral("Буду искать"),
+                   QPoint(27, 34), verdanaBold(11), clInfoBk);
+    m_nextButton = makeButton(m_checkPanel, QStringLiteral("sButton2"), QStringLiteral("Дальше"),
+                              QPoint(26, 34), verdanaBold(11), clInfoBk);
+    connect(m_checkButton, &TsButton::clicked, this, &TForm3::onCheckClicked);
+    connect(m_retryButton, &TsButton::clicked, this, &TForm3::onRetryClicked);
+    connect(m_nextButton, &TsButton::clicked, this, &TForm3::onNextClicked);
 }
 
 void TForm3::createHelpOffer()
 {
-    m_panel1 = makePanel(this, QStringLiteral("Panel1"), QStringLiteral("Помощь"),
-                         QRect(319, 159, 221, 56), kHelpOfferColor, BevelPanel::Bevel::Lowered,
-                         BevelPanel::Bevel::Raised, 3);
-    m_helpButton = makeButton(m_panel1, QStringLiteral("sButton4"), QStringLiteral("Помогите!"),
-                              QPoint(64, 16), msSansSerif(11), kHelpOfferColor);
-    connect(m_helpButton, &TsButton::clicked, this, &TForm3::sButton4Click);
+    m_helpOfferPanel = makeBevelPanel(this, QStringLiteral("Panel1"), QStringLiteral("Помощь"),
+                                      QRect(319, 159, 221, 56), kHelpOfferColor,
+                                      BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 3);
+    m_helpButton =
+        makeButton(m_helpOfferPanel, QStringLiteral("sButton4"), QStringLiteral("Помогите!"),
+                   QPoint(64, 16), msSansSerifBold(11), kHelpOfferColor);
+    connect(m_helpButton, &TsButton::clicked, this, &TForm3::onHelpClicked);
 
-    m_panel5 =
-        makePanel(this, QStringLiteral("Panel5"), QStringLiteral("Совет"), QRect(320, 90, 221, 56),
-                  kHelpOfferColor, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 2);
-    QLabel *advice = makeLabel(m_panel5, QStringLiteral("Label25"), QString::fromUtf8(kAdviceText),
-                               36, 12, verdana(13), kBlue, toQColor(kAdviceColor), 152);
+    m_advicePanel = makeBevelPanel(this, QStringLiteral("Panel5"), QStringLiteral("Совет"),
+                                   QRect(320, 90, 221, 56), kHelpOfferColor,
+                                   BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 2);
+    QLabel *advice =
+        makeLabel(m_advicePanel, QStringLiteral("Label25"), QString::fromUtf8(kAdviceText), 36, 12,
+                  verdanaBold(13), kBlue, toQColor(kAdviceColor), 152);
     advice->setGeometry(36, 12, 152, 32);
 }
 
@@ -221,22 +199,21 @@ void TForm3::setKeyboardOrder()
 {
     // The panels in their order (word list, pictures, check, help offer), each panel's controls
     // in theirs: the edit boxes down the list, then the check panel's buttons, then "Помогите!".
-    std::vector<QWidget *> order(m_edits.begin(), m_edits.end());
+    std::vector<QWidget *> order(m_editBoxes.begin(), m_editBoxes.end());
     order.insert(order.end(), {m_checkButton, m_retryButton, m_nextButton, m_helpButton});
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
 }
 
-void TForm3::FormCreate()
+void TForm3::openNarrow()
 {
     // The window opens narrow: the word list only, until the pupil has clicked twenty words.
     resize(clientSizeFor(QSize(m_exercise.view().windowWidth, kOuterHeight)));
 }
 
-void TForm3::setPeers(TForm1 *board, QWidget *help)
+void TForm3::setHelpWindow(QWidget *help)
 {
-    m_board = board;
     m_help = help;
 }
 
@@ -247,20 +224,20 @@ void TForm3::render()
     // already there to take the focus.
     std::vector<std::pair<QWidget *, bool>> controls{
         {m_prompt, v.promptVisible},
-        {m_panel4, v.checkPanelVisible},
+        {m_checkPanel, v.checkPanelVisible},
         {m_checkButton, v.checkButtonVisible},
-        {m_errors, v.errorsVisible},
+        {m_errorsLabel, v.errorsVisible},
         {m_retryButton, v.retryButtonVisible},
         {m_praise, v.praiseVisible},
         {m_nextButton, v.nextButtonVisible},
-        {m_panel2, v.picturePanelVisible},
+        {m_picturePanel, v.picturePanelVisible},
         {m_smilingPicture, v.smilingPictureVisible},
         {m_teasingPicture, v.teasingPictureVisible},
-        {m_panel1, v.helpOfferVisible},
-        {m_panel5, v.helpOfferVisible},
+        {m_helpOfferPanel, v.helpOfferVisible},
+        {m_advicePanel, v.helpOfferVisible},
     };
     for (int word = 1; word <= WritingView::kWordCount; ++word) {
-        controls.emplace_back(m_edits[std::size_t(word - 1)], v.isEditVisible(word));
+        controls.emplace_back(m_editBoxes[std::size_t(word - 1)], v.isEditVisible(word));
     }
     auto apply = [&controls](bool shown) {
         for (const auto &[control, visible] : controls) {
@@ -297,36 +274,36 @@ void TForm3::render()
     // and otherwise keeps whatever size the pupil gives it.
 }
 
-void TForm3::wordClick(int word)
+void TForm3::onWordClicked(int word)
 {
     m_exercise.revealWord(word);
     render();
 }
 
-void TForm3::sButton1Click()
+void TForm3::onCheckClicked()
 {
     std::vector<std::string> texts;
-    texts.reserve(m_edits.size());
-    for (const WritingEditBox *box : m_edits) {
+    texts.reserve(m_editBoxes.size());
+    for (const WritingEditBox *box : m_editBoxes) {
         texts.push_back(box->text().toStdString());
     }
     m_exercise.checkAnswers(texts);
     render();
 }
 
-void TForm3::sButton3Click()
+void TForm3::onRetryClicked()
 {
     m_exercise.retry();
     render();
 }
 
-void TForm3::sButton4Click()
+void TForm3::onHelpClicked()
 {
     m_exercise.requestHelp();
     render();
 }
 
-void TForm3::sButton2Click()
+void TForm3::onNextClicked()
 {
     m_exercise.finish();
     render();
@@ -336,7 +313,7 @@ void TForm3::focusEditBox(int word)
 {
     // The box must be on screen before it can take the focus.
     render();
-    m_edits[std::size_t(word - 1)]->takeFocusSelectingAll();
+    m_editBoxes[std::size_t(word - 1)]->takeFocusSelectingAll();
 }
 
 void TForm3::resizeAndCentre(int outerWidth)
@@ -366,7 +343,5 @@ void TForm3::closeWindow()
 
 void TForm3::markVariantPassed(int slot, std::int32_t helpCount)
 {
-    if (m_board) {
-        m_board->markVariantPassed(slot, helpCount);
-    }
+    Q_EMIT variantPassed(slot, helpCount);
 }

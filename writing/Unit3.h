@@ -10,7 +10,6 @@
 
 class BevelPanel;
 class QLabel;
-class TForm1;
 class TsButton;
 class WordLabel;
 class WritingEditBox;
@@ -21,8 +20,8 @@ class WritingEditBox;
 //
 // The window only shows and forwards: clicks and button presses become calls of its
 // WritingExercise, and after each call the whole WritingView is rendered onto the controls. The
-// exercise's outward effects (focus, widening, the help window, closing, the board) come back
-// through WritingEffects. The typed words live in the edit boxes and nowhere else.
+// exercise's outward effects (focus, widening, the help window, closing, reporting the pass) come
+// back through WritingEffects. The typed words live in the edit boxes and nowhere else.
 class TForm3 : public QWidget, public WritingEffects
 {
     Q_OBJECT
@@ -34,12 +33,17 @@ public:
     // The outer height; widening never changes it.
     static constexpr int kOuterHeight = 579;
 
-    // The board (marked when the pupil leaves a passed exercise) and the shared help window. The
-    // window set hands them over once all four windows exist.
-    void setPeers(TForm1 *board, QWidget *help);
+    // The help window the exercise shows and hides; the window set hands it over once all four
+    // windows exist. Until then help is neither shown nor hidden.
+    void setHelpWindow(QWidget *help);
 
     // The exercise behind the window: its counters, and the view the window shows.
     const WritingExercise &exercise() const { return m_exercise; }
+
+Q_SIGNALS:
+    // The pupil left a passed exercise with "Дальше": the window is already hidden. `slot` is the
+    // board's variant slot of this exercise, `helpCount` its presses of "Помогите!".
+    void variantPassed(int slot, int helpCount);
 
 private:
     // WritingEffects: what the exercise asks of the window, called only by the exercise.
@@ -55,32 +59,31 @@ private:
     void createCheckPanel();
     void createHelpOffer();
     void setKeyboardOrder();
-    void FormCreate();
+    void openNarrow();
 
     // Shows and hides every control as the exercise's view says.
     void render();
 
-    void wordClick(int word);
-    void sButton1Click();
-    void sButton2Click();
-    void sButton3Click();
-    void sButton4Click();
+    void onWordClicked(int word);
+    void onCheckClicked();
+    void onNextClicked();
+    void onRetryClicked();
+    void onHelpClicked();
 
     WritingExercise m_exercise{*this};
-    QPointer<TForm1> m_board;
     QPointer<QWidget> m_help;
 
-    BevelPanel *m_panel1 = nullptr;
-    BevelPanel *m_panel2 = nullptr;
-    BevelPanel *m_panel3 = nullptr;
-    BevelPanel *m_panel4 = nullptr;
-    BevelPanel *m_panel5 = nullptr;
+    BevelPanel *m_helpOfferPanel = nullptr;
+    BevelPanel *m_picturePanel = nullptr;
+    BevelPanel *m_wordListPanel = nullptr;
+    BevelPanel *m_checkPanel = nullptr;
+    BevelPanel *m_advicePanel = nullptr;
     QLabel *m_prompt = nullptr;
-    std::array<WordLabel *, WritingView::kWordCount> m_words{};
-    std::array<WritingEditBox *, WritingView::kWordCount> m_edits{};
+    std::array<WordLabel *, WritingView::kWordCount> m_wordLabels{};
+    std::array<WritingEditBox *, WritingView::kWordCount> m_editBoxes{};
     QLabel *m_smilingPicture = nullptr;
     QLabel *m_teasingPicture = nullptr;
-    QLabel *m_errors = nullptr;
+    QLabel *m_errorsLabel = nullptr;
     QLabel *m_praise = nullptr;
     TsButton *m_checkButton = nullptr;
     TsButton *m_retryButton = nullptr;

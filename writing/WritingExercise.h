@@ -1,48 +1,20 @@
 #pragma once
 
+#include "Counters.h"
+#include "WordList.h"
 #include "WritingEffects.h"
 #include "WritingView.h"
 
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
 
-// One word of the writing exercise: how the word list shows it and what the pupil must type.
-struct WritingWord
-{
-    std::string_view caption;  // the adjective with "_" where its н or нн belongs
-    std::string_view expected; // the exact text the check compares the typed text with
-};
-
-// The twenty words in display order, word k at index k - 1 (UTF-8). The expected words alone
-// decide what is right.
-// clang-format off
-inline constexpr std::array<WritingWord, WritingView::kWordCount> kWritingWords{{
-    {"ледя_ой", "ледяной"},
-    {"лу_ый", "лунный"},
-    {"орли_ый", "орлиный"},
-    {"ветре_ый", "ветреный"},
-    {"авиацио_ый", "авиационный"},
-    {"пусты_ый", "пустынный"},
-    {"глиня_ый", "глиняный"},
-    {"кожа_ый", "кожаный"},
-    {"журавли_ый", "журавлиный"},
-    {"со_ый", "сонный"},
-    {"стари_ый", "старинный"},
-    {"травя_ой", "травяной"},
-    {"соломе_ый", "соломенный"},
-    {"тума_ый", "туманный"},
-    {"серебря_ый", "серебряный"},
-    {"экскурсио_ый", "экскурсионный"},
-    {"безветре_ый", "безветренный"},
-    {"дли_ый", "длинный"},
-    {"песча_ый", "песчаный"},
-    {"деревя_ый", "деревянный"},
-}};
-// clang-format on
+// The twenty words in display order (WordList.h), word k at index k - 1: its expected word alone
+// decides what is right.
+using WritingWord = ExerciseWord;
+inline constexpr const auto &kWritingWords = kExerciseWords;
 
 // The writing exercise, "Вариант 1-1", without widgets: the pupil clicks each gapped word, types
 // it out in an edit box, and after twenty clicks checks all twenty at once. A failed check can be
@@ -117,9 +89,3 @@ private:
 // which for valid texts means the same characters in the same number, case significant and
 // nothing trimmed. Stops at the first text that differs. False unless there are exactly twenty.
 bool writingAnswersMatch(std::span<const std::string> texts);
-
-// n + 1, or n itself once it is the largest 32-bit value: a counter that never overflows.
-constexpr std::int32_t countedUp(std::int32_t n)
-{
-    return n < std::numeric_limits<std::int32_t>::max() ? n + 1 : n;
-}

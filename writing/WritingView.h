@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WordList.h"
+
 #include <array>
 #include <string_view>
 
@@ -10,7 +12,7 @@
 // sets both before the picture panel appears.
 struct WritingView
 {
-    static constexpr int kWordCount = 20;
+    static constexpr int kWordCount = kExerciseWordCount;
     // The outer width the window starts with: the word list only.
     static constexpr int kNarrowWidth = 327;
 

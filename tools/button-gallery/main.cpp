@@ -3,6 +3,8 @@
 //
 //   button-gallery                 opens the window
 //   button-gallery --save out.png  also saves a picture of the window and quits
+#include "ButtonMasks.h"
+#include "ProgramButton.h"
 #include "TsButton.h"
 
 #include <QApplication>
@@ -14,10 +16,6 @@
 #include <QTimer>
 
 namespace {
-
-const char *const kNormal = "8421504;16777215;99;0;0;16777215;16777215;0;0;0";
-const char *const kHot = "8421504;8421504;10;0;0;8421504;16777215;43;0;0;16777215;10658466;28;0;"
-                         "0;10658466;13816530;18;0;0;13816530;13816530;0;0;0";
 
 enum class Look { Normal, Hot, Focused, Pressed, Disabled };
 
@@ -38,10 +36,7 @@ public:
         QFont font(QStringLiteral("Verdana"));
         font.setPixelSize(11);
         font.setBold(true);
-        m_button->setFont(font);
-        m_button->sStyle()->Painting()->setColor(clInfoBk);
-        m_button->sStyle()->Background()->Gradient()->setData(kNormal);
-        m_button->sStyle()->HotStyle()->HotBackground()->Gradient()->setData(kHot);
+        applyProgramLook(m_button, ProgramButtonLook{font, QColor(0, 0, 0), clInfoBk, {}});
         m_button->sStyle()->BtnEffects()->Fading()->setEnabled(false);
         m_away = new QWidget(this); // holds the focus while the button must not
         m_away->setGeometry(0, 0, 1, 1);
@@ -95,6 +90,7 @@ private:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    installButtonMasks();
     QString savePath;
     const QStringList args = app.arguments();
     if (const auto i = args.indexOf(QStringLiteral("--save")); i >= 0 && i + 1 < args.size()) {
