@@ -59,8 +59,8 @@ e2e_cleanup() {
 # choice atomic between scripts that start servers at the same time (the loser fails and the
 # next number is tried); a server in another mount namespace has no lock file here but still
 # holds its abstract socket, so numbers listed in /proc/net/unix are skipped, and a server that
-# could not make all of its sockets is stopped and the next number tried. -displayfd tells when
-# the server accepts connections.
+# could not make all of its sockets, or that no client can open, is stopped and the next number
+# tried. -displayfd tells when the server accepts connections.
 e2e_start_x() {
   local screen=${1:?screen WxHxD}
   shift
@@ -72,7 +72,7 @@ e2e_start_x() {
       continue
     fi
     : >"$ready"
-    Xvfb ":$n" -displayfd 9 -nolisten tcp -screen 0 "$screen" "$@" 9>"$ready" \
+    Xvfb ":$n" -displayfd 9 -nolisten tcp -noreset -screen 0 "$screen" "$@" 9>"$ready" \
       2>"$E2E_DIR/run/xvfb.log" &
     E2E_XVFB_PID=$!
     for _ in $(seq 1 200); do
@@ -81,10 +81,12 @@ e2e_start_x() {
       sleep 0.05
     done
     if [ -s "$ready" ] && kill -0 "$E2E_XVFB_PID" 2>/dev/null &&
-      ! grep -qi 'already running\|already active\|failed' "$E2E_DIR/run/xvfb.log"; then
+      ! grep -qi 'already running\|already active\|failed' "$E2E_DIR/run/xvfb.log" &&
+      e2e_x_answers ":$n"; then
       export DISPLAY=":$n"
       return 0
     fi
+    echo "$E2E_NAME: display :$n unusable, trying the next" >&2
     kill "$E2E_XVFB_PID" 2>/dev/null || true
     wait "$E2E_XVFB_PID" 2>/dev/null || true
     E2E_XVFB_PID=""
@@ -92,6 +94,20 @@ e2e_start_x() {
   cat "$E2E_DIR/run/xvfb.log" >&2 || true
   echo "$E2E_NAME: no X server could be started" >&2
   exit 1
+}
+
+# Whether a client can open the display and read its screen size, tried for up to five seconds.
+# The server runs with -noreset, so this client's leaving does not make it start over while the
+# program connects.
+e2e_x_answers() {
+  for _ in $(seq 1 100); do
+    if DISPLAY=$1 xdotool getdisplaygeometry >/dev/null 2>>"$E2E_DIR/run/xvfb.log"; then
+      return 0
+    fi
+    kill -0 "$E2E_XVFB_PID" 2>/dev/null || return 1
+    sleep 0.05
+  done
+  return 1
 }
 
 # The program runs in a folder of its own, so a core dump lands where e2e_fail looks for it.
