@@ -179,7 +179,7 @@ void TsButtonControl::Click()
         m_onClick();
     }
     if (self) {
-        emit clicked(false);
+        Q_EMIT clicked(false);
     }
 }
 
