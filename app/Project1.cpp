@@ -68,6 +68,5 @@ int main(int argc, char **argv)
 
     WindowSet windows;
     windows.start();
-    QApplication::exec();
-    return 0;
+    return QApplication::exec();
 }

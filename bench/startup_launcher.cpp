@@ -120,21 +120,14 @@ void endChild(pid_t pid, Run &run)
     run.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
-// Starts one program and measures it; false when its window never showed a frame.
-bool measure(Display *dpy, const char *program, long settleMs, Run &run)
+// Starts a program on the X server of its own choosing, its output discarded; -1 when it could
+// not be forked.
+pid_t startProgram(const char *program)
 {
-    const Window root = DefaultRootWindow(dpy);
-    XSync(dpy, False);
-    while (XPending(dpy)) {
-        XEvent stale;
-        XNextEvent(dpy, &stale);
-    }
-
-    const double start = nowSeconds();
     const pid_t pid = fork();
     if (pid < 0) {
         std::perror("fork");
-        return false;
+        return -1;
     }
     if (pid == 0) {
         const int devNull = open("/dev/null", O_WRONLY);
@@ -146,6 +139,24 @@ bool measure(Display *dpy, const char *program, long settleMs, Run &run)
         std::fprintf(stderr, "startup_launcher: cannot start %s: %s\n", program,
                      std::strerror(errno));
         _exit(127);
+    }
+    return pid;
+}
+
+// Starts one program and measures it; false when its window never showed a frame.
+bool measure(Display *dpy, const char *program, long settleMs, Run &run)
+{
+    const Window root = DefaultRootWindow(dpy);
+    XSync(dpy, False);
+    while (XPending(dpy)) {
+        XEvent stale;
+        XNextEvent(dpy, &stale);
+    }
+
+    const double start = nowSeconds();
+    const pid_t pid = startProgram(program);
+    if (pid < 0) {
+        return false;
     }
 
     Window win = 0;
@@ -236,6 +247,24 @@ void printSummary(const char *name, const Summary &s)
                 s.maxRssMedian);
 }
 
+// Prints both summaries and how the program compares with the floor; true within the budgets.
+bool printVerdict(const Summary &o, const Summary &f)
+{
+    std::printf("\n%-8s %9s %9s %9s %9s %9s %10s %10s %10s %10s\n", "", "paint med", "min", "max",
+                "map med", "cpu med", "VmHWM med", "min", "max", "maxrss med");
+    printSummary("program", o);
+    printSummary("floor", f);
+    const double timeRatio = o.paintMedian / f.paintMedian;
+    const double memoryRatio = static_cast<double>(o.hwmMedian) / static_cast<double>(f.hwmMedian);
+    const bool timeOk = timeRatio <= kTimeBudget;
+    const bool memoryOk = memoryRatio <= kMemoryBudget;
+    std::printf("\ntime to first paint: %.2f x the floor (budget %.1f x) %s\n", timeRatio,
+                kTimeBudget, timeOk ? "ok" : "OVER");
+    std::printf("peak memory (VmHWM): %.2f x the floor (budget %.1f x) %s\n", memoryRatio,
+                kMemoryBudget, memoryOk ? "ok" : "OVER");
+    return timeOk && memoryOk;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -296,19 +325,5 @@ int main(int argc, char **argv)
     }
     XCloseDisplay(dpy);
 
-    const Summary o = summarise(ours);
-    const Summary f = summarise(floor);
-    std::printf("\n%-8s %9s %9s %9s %9s %9s %10s %10s %10s %10s\n", "", "paint med", "min", "max",
-                "map med", "cpu med", "VmHWM med", "min", "max", "maxrss med");
-    printSummary("program", o);
-    printSummary("floor", f);
-    const double timeRatio = o.paintMedian / f.paintMedian;
-    const double memoryRatio = static_cast<double>(o.hwmMedian) / static_cast<double>(f.hwmMedian);
-    const bool timeOk = timeRatio <= kTimeBudget;
-    const bool memoryOk = memoryRatio <= kMemoryBudget;
-    std::printf("\ntime to first paint: %.2f x the floor (budget %.1f x) %s\n", timeRatio,
-                kTimeBudget, timeOk ? "ok" : "OVER");
-    std::printf("peak memory (VmHWM): %.2f x the floor (budget %.1f x) %s\n", memoryRatio,
-                kMemoryBudget, memoryOk ? "ok" : "OVER");
-    return timeOk && memoryOk ? 0 : 1;
+    return printVerdict(summarise(ours), summarise(floor)) ? 0 : 1;
 }

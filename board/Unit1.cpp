@@ -26,8 +26,8 @@ const QSize kOuterSize(447, 405);
 constexpr int kDesignedMenuBarHeight = 20;
 constexpr TColor kFormColor = 16769520;  // RGB 240, 225, 255
 constexpr TColor kPanel2Color = 8388672; // RGB 64, 0, 128
-const QColor kCountColor(255, 0, 0);
-const QColor kCloseCaptionColor(255, 0, 255);
+const QColor kCountColor = toQColor(clRed);
+const QColor kCloseCaptionColor = toQColor(clFuchsia);
 
 // One variant slot as designed: its controls' names and places in Panel1. Slot 8's button is
 // sButton9; sButton8 is the close button.

@@ -100,6 +100,7 @@ namespace {
 // do not fit, which the program's never fail to.
 class DesktopStyle : public QProxyStyle
 {
+    Q_OBJECT
 public:
     DesktopStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
 
@@ -151,3 +152,5 @@ void setBackground(QWidget *widget, const QColor &color)
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
 }
+
+#include "DesktopLook.moc"

@@ -13,12 +13,9 @@
 
 namespace {
 
-constexpr TColor kFormColor = RGB(166, 210, 255);
-constexpr TColor kSingleNCardColor = RGB(224, 235, 254);
-constexpr TColor kDoubleNnCardColor = RGB(255, 234, 223);
-constexpr TColor kRed = RGB(255, 0, 0);
-constexpr TColor kBlue = RGB(0, 0, 255);
-constexpr TColor kMaroon = RGB(128, 0, 0);
+constexpr TColor kFormColor = ColorFromRgb(166, 210, 255);
+constexpr TColor kSingleNCardColor = ColorFromRgb(224, 235, 254);
+constexpr TColor kDoubleNnCardColor = ColorFromRgb(255, 234, 223);
 
 // Every text line of the card is 16 pixels high, the cell of the card's 13-pixel font; the
 // labels stand 16 pixels apart and grow by whole lines of that height.
@@ -92,10 +89,10 @@ void TForm4::buildSingleNCard()
     // The blank before the first comma is part of the text.
     addText(card, QStringLiteral("Label2"), QStringLiteral("2. суффиксы -ин- , -ан-, -ян-;"),
             {139, 45}, clWindowText);
-    addText(card, QStringLiteral("Label10"), QStringLiteral("исключение:"), {157, 61}, kRed, true);
+    addText(card, QStringLiteral("Label10"), QStringLiteral("исключение:"), {157, 61}, clRed, true);
     // Narrow enough that each exception stands on a line of its own.
     addText(card, QStringLiteral("Label4"), QStringLiteral("стеклянный, деревянный, оловянный."),
-            {205, 80}, kBlue, false, 101);
+            {205, 80}, clBlue, false, 101);
 }
 
 void TForm4::buildDoubleNnCard()
@@ -115,6 +112,6 @@ void TForm4::buildDoubleNnCard()
             {139, 36}, clWindowText, false, 234);
     addText(card, QStringLiteral("Label7"), QStringLiteral("2. суффиксы -енн- , -онн-;"), {139, 71},
             clWindowText);
-    addText(card, QStringLiteral("Label8"), QStringLiteral("исключение:"), {157, 87}, kRed, true);
-    addText(card, QStringLiteral("Label9"), QStringLiteral("ветреный."), {205, 103}, kMaroon);
+    addText(card, QStringLiteral("Label8"), QStringLiteral("исключение:"), {157, 87}, clRed, true);
+    addText(card, QStringLiteral("Label9"), QStringLiteral("ветреный."), {205, 103}, clMaroon);
 }

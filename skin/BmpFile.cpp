@@ -36,7 +36,20 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 } // namespace
 
-BgrImage ReadBmp(std::span<const std::uint8_t> bytes, const std::string &name)
+namespace {
+
+// What the pixels of a 24-bit bottom-up BMP need to be read.
+struct BmpLayout
+{
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint32_t pixelOffset = 0;
+    std::int64_t stride = 0;
+};
+
+// The file and info headers, checked against the file's size: anything this reader cannot read
+// fails with a message that names the file.
+BmpLayout readLayout(std::span<const std::uint8_t> bytes, const std::string &name)
 {
     const std::size_t size = bytes.size();
     const std::uint8_t *d = bytes.data();
@@ -57,9 +70,10 @@ BgrImage ReadBmp(std::span<const std::uint8_t> bytes, const std::string &name)
     }
 
     const std::uint8_t *info = d + kFileHeaderSize;
-    const std::uint32_t pixelOffset = getLe32(d + 10);
-    const auto width = static_cast<std::int32_t>(getLe32(info + 4));
-    const auto height = static_cast<std::int32_t>(getLe32(info + 8)); // < 0: top-down
+    BmpLayout layout;
+    layout.pixelOffset = getLe32(d + 10);
+    layout.width = static_cast<std::int32_t>(getLe32(info + 4));
+    layout.height = static_cast<std::int32_t>(getLe32(info + 8)); // < 0: top-down
     const std::uint16_t planes = getLe16(info + 12);
     const std::uint16_t bitsPerPixel = getLe16(info + 14);
     const std::uint32_t compression = getLe32(info + 16);
@@ -75,27 +89,36 @@ BgrImage ReadBmp(std::span<const std::uint8_t> bytes, const std::string &name)
     if (planes != 1) {
         fail(name, "invalid BMP: " + std::to_string(planes) + " colour planes");
     }
-    if (width <= 0 || width > kMaxWidth || height <= 0) {
-        fail(name, "unsupported BMP size " + std::to_string(width) + " x " +
-                       std::to_string(height) + " (only bottom-up rows are read)");
+    if (layout.width <= 0 || layout.width > kMaxWidth || layout.height <= 0) {
+        fail(name, "unsupported BMP size " + std::to_string(layout.width) + " x " +
+                       std::to_string(layout.height) + " (only bottom-up rows are read)");
     }
-    const std::int64_t stride = rowBytes(width);
-    const std::int64_t needed = std::int64_t{pixelOffset} + stride * std::int64_t{height};
-    if (pixelOffset < kFileHeaderSize + infoSize) {
-        fail(name,
-             "invalid BMP: pixel data at " + std::to_string(pixelOffset) + ", inside the header");
+    if (layout.pixelOffset < kFileHeaderSize + infoSize) {
+        fail(name, "invalid BMP: pixel data at " + std::to_string(layout.pixelOffset) +
+                       ", inside the header");
     }
-    if (static_cast<std::uint64_t>(needed) > size) {
-        fail(name, "truncated BMP file (" + std::to_string(size) + " bytes, " +
-                       std::to_string(needed) + " needed for " + std::to_string(width) + " x " +
-                       std::to_string(height) + " pixels)");
+    layout.stride = rowBytes(layout.width);
+    return layout;
+}
+
+} // namespace
+
+BgrImage ReadBmp(std::span<const std::uint8_t> bytes, const std::string &name)
+{
+    const BmpLayout layout = readLayout(bytes, name);
+    const std::int64_t needed =
+        std::int64_t{layout.pixelOffset} + layout.stride * std::int64_t{layout.height};
+    if (static_cast<std::uint64_t>(needed) > bytes.size()) {
+        fail(name, "truncated BMP file (" + std::to_string(bytes.size()) + " bytes, " +
+                       std::to_string(needed) + " needed for " + std::to_string(layout.width) +
+                       " x " + std::to_string(layout.height) + " pixels)");
     }
 
-    BgrImage image(width, height);
-    for (int y = 0; y < height; ++y) {
-        const std::int64_t storedRow = height - 1 - y;
-        std::memcpy(image.row(y), d + pixelOffset + storedRow * stride,
-                    static_cast<std::size_t>(width) * 3);
+    BgrImage image(layout.width, layout.height);
+    for (int y = 0; y < layout.height; ++y) {
+        const std::int64_t storedRow = layout.height - 1 - y;
+        std::memcpy(image.row(y), bytes.data() + layout.pixelOffset + storedRow * layout.stride,
+                    static_cast<std::size_t>(layout.width) * 3);
     }
     return image;
 }

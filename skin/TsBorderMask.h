@@ -15,7 +15,7 @@
 enum class BorderState { Normal = 0, Hot = 1, Pressed = 2 };
 
 // The colour of hole pixels in the built-in masks.
-constexpr TColor kMaskTransparentColor = RGB(255, 0, 255);
+constexpr TColor kMaskTransparentColor = ColorFromRgb(255, 0, 255);
 
 // A button pixel that a hole of the mask cuts out of the button's window shape.
 struct HolePixel

@@ -183,7 +183,7 @@ void TsButtonControl::Click()
     m_clicking = true;
     const bool alive = clickBody(false);
     if (alive && self) {
-        emit clicked(false);
+        Q_EMIT clicked(false);
     }
     if (self) {
         m_clicking = false;

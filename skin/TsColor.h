@@ -8,7 +8,9 @@
 // the high byte set names a system colour, which the desktop layer resolves to RGB.
 using TColor = std::int32_t;
 
-constexpr TColor RGB(int r, int g, int b)
+// The colour value of red, green and blue (0 to 255 each). Named so that it cannot meet the
+// RGB macro of the Windows headers.
+constexpr TColor ColorFromRgb(int r, int g, int b)
 {
     return static_cast<TColor>(static_cast<std::uint32_t>(r & 0xFF) |
                                (static_cast<std::uint32_t>(g & 0xFF) << 8) |
@@ -22,6 +24,18 @@ constexpr Rgb ColorToRgb(TColor c)
     return Rgb{static_cast<std::uint8_t>(u & 0xFF), static_cast<std::uint8_t>((u >> 8) & 0xFF),
                static_cast<std::uint8_t>((u >> 16) & 0xFF)};
 }
+
+// The standard named colours the windows use.
+constexpr TColor clBlack = ColorFromRgb(0, 0, 0);
+constexpr TColor clMaroon = ColorFromRgb(128, 0, 0);
+constexpr TColor clGreen = ColorFromRgb(0, 128, 0);
+constexpr TColor clNavy = ColorFromRgb(0, 0, 128);
+constexpr TColor clPurple = ColorFromRgb(128, 0, 128);
+constexpr TColor clRed = ColorFromRgb(255, 0, 0);
+constexpr TColor clBlue = ColorFromRgb(0, 0, 255);
+constexpr TColor clFuchsia = ColorFromRgb(255, 0, 255);
+constexpr TColor clAqua = ColorFromRgb(0, 255, 255);
+constexpr TColor clYellow = ColorFromRgb(255, 255, 0);
 
 // Named system colours. They are resolved through a fixed table of the classic desktop
 // defaults, so the program looks the same on every desktop and theme.

@@ -155,7 +155,7 @@ struct Region
 // end, advanced by repeated addition of the step so that the result matches the classic painter
 // exactly.
 template <typename Emit>
-void walkBands(const TsGradArray &stops, int lo, int hi, int limit, Emit emit)
+void walkBands(const TsGradArray &stops, int lo, int hi, int limit, Emit putBand)
 {
     int end = lo;
     const int extent = hi - lo;
@@ -185,7 +185,7 @@ void walkBands(const TsGradArray &stops, int lo, int hi, int limit, Emit emit)
         const double dg = (static_cast<double>(b.g) - a.g) / n;
         const double db = (static_cast<double>(b.b) - a.b) / n;
         for (int p = start; p <= end; ++p) {
-            emit(p, Rgb{roundChannel(r), roundChannel(g), roundChannel(bl)});
+            putBand(p, Rgb{roundChannel(r), roundChannel(g), roundChannel(bl)});
             r += dr;
             g += dg;
             bl += db;

@@ -40,7 +40,7 @@ public:
 
 private:
     const TsStyleNotify &m_notify;
-    TColor m_color = RGB(183, 194, 202);
+    TColor m_color = ColorFromRgb(183, 194, 202);
     bool m_parentColor = true;
     int m_transparency = 0;
     TsControlBevel m_bevel = TsControlBevel::cbRaisedSoft;
@@ -67,7 +67,7 @@ public:
 
 private:
     const TsStyleNotify &m_notify;
-    TColor m_color = RGB(143, 183, 207);
+    TColor m_color = ColorFromRgb(143, 183, 207);
     int m_transparency = 0;
     TColor m_fontColor = 0;
     unsigned m_fontStyle = 0;
@@ -133,7 +133,7 @@ private:
     const TsStyleNotify &m_notify;
     bool m_enabled = true;
     TsPredefinedBorders m_predefined = TsPredefinedBorders::pdBorder1;
-    TColor m_transparentColor = RGB(255, 0, 255);
+    TColor m_transparentColor = ColorFromRgb(255, 0, 255);
     BgrImage m_mask;
 };
 

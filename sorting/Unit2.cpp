@@ -17,13 +17,10 @@ namespace {
 
 using Bevel = BevelPanel::Bevel;
 
-constexpr TColor kWordListColor = RGB(255, 255, 202);
-constexpr TColor kCheckPanelColor = RGB(64, 0, 128);
-constexpr TColor kTargetPanelColor = RGB(255, 221, 255);
-constexpr TColor kHelpColor = RGB(166, 210, 255);
-const QColor kAqua(0, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kNavy(0, 0, 128);
+constexpr TColor kWordListColor = ColorFromRgb(255, 255, 202);
+constexpr TColor kCheckPanelColor = ColorFromRgb(64, 0, 128);
+constexpr TColor kTargetPanelColor = ColorFromRgb(255, 221, 255);
+constexpr TColor kHelpColor = ColorFromRgb(166, 210, 255);
 const QColor kAdviceBackground(255, 255, 174);
 
 // The right-hand column: every panel there has this left edge and width.
@@ -99,12 +96,12 @@ void TForm2::createCheckPanel()
     const QFont font = verdanaBold(13);
     const QColor panelColor = toQColor(kCheckPanelColor);
     m_errorsCaption = makeLabel(m_checkPanel, QStringLiteral("Label1"), QStringLiteral("Ошибок:"),
-                                41, 48, font, kAqua, panelColor);
+                                41, 48, font, toQColor(clAqua), panelColor);
     // The design text is replaced by the first failed check, before the label can be seen.
     m_errorCount = makeLabel(m_checkPanel, QStringLiteral("Label2"), QStringLiteral("--"), 108, 48,
-                             font, kYellow, panelColor);
+                             font, toQColor(clYellow), panelColor);
     m_praise = makeLabel(m_checkPanel, QStringLiteral("Label36"), QStringLiteral("Ура-а-а !"), 46,
-                         16, font, kYellow, panelColor);
+                         16, font, toQColor(clYellow), panelColor);
     m_errorsCaption->hide();
     m_errorCount->hide();
     m_praise->hide();
@@ -160,7 +157,7 @@ void TForm2::createInstructionPanel()
     // line.
     QLabel *label = makeLabel(m_instructionPanel, QStringLiteral("Label35"),
                               QStringLiteral("Перетащи      слова."), 41, 15, verdanaBold(13),
-                              kNavy, QColor(), 80);
+                              toQColor(clNavy), QColor(), 80);
     label->setGeometry(41, 15, 80, 32);
 }
 
@@ -186,7 +183,7 @@ void TForm2::createAdvicePanel()
     // line.
     QLabel *label = makeLabel(m_advicePanel, QStringLiteral("Label37"),
                               QStringLiteral(" Старайся обойтись         без помощи."), 11, 15,
-                              verdanaBold(12), kNavy, kAdviceBackground, 137);
+                              verdanaBold(12), toQColor(clNavy), kAdviceBackground, 137);
     label->setGeometry(11, 15, 137, 28);
 }
 

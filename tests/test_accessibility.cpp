@@ -2,6 +2,7 @@
 // walked from the window down, and every button, label, edit box and picture must be in it with
 // its role and a name a screen reader can speak (its text, or what the picture shows).
 #include "DesktopLook.h"
+#include "QtPrinting.h"
 #include "TsButton.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -24,11 +25,6 @@
 
 #include <memory>
 #include <ostream>
-
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "Credits.h"
 #include "DesktopLook.h"
 #include "Pictures.h"
+#include "QtPrinting.h"
 #include "TsButton.h"
 #include "Unit1.h"
 
@@ -26,28 +27,6 @@
 #include <stdexcept>
 #include <tuple>
 #include <utility>
-
-// Readable failure messages for the Qt values compared below.
-void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-void PrintTo(const QRect &r, std::ostream *os)
-{
-    *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
-}
-void PrintTo(const QSize &s, std::ostream *os)
-{
-    *os << s.width() << "x" << s.height();
-}
-void PrintTo(const QPoint &p, std::ostream *os)
-{
-    *os << p.x() << "," << p.y();
-}
-void PrintTo(const QColor &c, std::ostream *os)
-{
-    *os << "RGB(" << c.red() << ", " << c.green() << ", " << c.blue() << ")";
-}
 
 namespace {
 

@@ -131,7 +131,7 @@ TEST(BorderMaskDrawing, MixesPerChannelWithOpacityFromTheSamePlace)
 
 TEST(BorderMaskDrawing, HolesKeepTheBackgroundAndAreReported)
 {
-    const TColor hole = RGB(1, 2, 3);
+    const TColor hole = ColorFromRgb(1, 2, 3);
     BgrImage mask = positionMask(10, 10);
     mask.setPixel(30 + 29, 0, ColorToRgb(hole));  // hot top-right corner, its outer pixel
     mask.setPixel(30 + 15, 29, ColorToRgb(hole)); // hot bottom edge, outermost row

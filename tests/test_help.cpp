@@ -4,6 +4,7 @@
 #include "DesktopLook.h"
 #include "Faces.h"
 #include "FormFrame.h"
+#include "Grab.h"
 #include "Pictures.h"
 #include "Unit4.h"
 #include "WindowRules.h"
@@ -32,16 +33,6 @@ const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kMaroon(128, 0, 0);
-
-// A rendering as a plain image at one device pixel per pixel.
-QImage render(QWidget *widget)
-{
-    QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (image.devicePixelRatio() != 1.0) {
-        image = image.scaled(widget->size());
-    }
-    return image;
-}
 
 // The ink of a text: the columns and rows of every pixel that is not the ground colour.
 struct InkRun
@@ -213,7 +204,7 @@ TEST_F(HelpWindow, FrameHasCaptionOnlyAndTheCardColour)
     EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)));
 
     // The background between and around the cards.
-    const QImage image = render(form.get());
+    const QImage image = grabbed(form.get());
     EXPECT_EQ(image.pixelColor(5, 4), kFormColour);
     EXPECT_EQ(image.pixelColor(200, 153), kFormColour) << "between the cards";
     EXPECT_EQ(image.pixelColor(form->width() - 3, form->height() - 3), kFormColour);
@@ -333,7 +324,7 @@ TEST_F(HelpWindow, CardsStandWithTheirBevelsAndColours)
         QRect geometry;
         QColor colour;
     };
-    const QImage image = render(form.get());
+    const QImage image = grabbed(form.get());
     for (const Card &c : {Card{"Panel1", QRect(10, 8, 385, 140), kCard1Colour},
                           Card{"Panel2", QRect(10, 160, 385, 140), kCard2Colour}}) {
         SCOPED_TRACE(c.name);
@@ -358,7 +349,7 @@ TEST_F(HelpWindow, CardsStandWithTheirBevelsAndColours)
 
 TEST_F(HelpWindow, EveryLabelReadsAsWritten)
 {
-    const QImage window = render(form.get());
+    const QImage window = grabbed(form.get());
     for (const LabelCase &c : labelCases()) {
         SCOPED_TRACE(c.name);
         const QStringList shown = c.shownLines();
@@ -391,7 +382,7 @@ TEST_F(HelpWindow, EveryLabelReadsAsWritten)
 
         // As rendered: each line of text in its place, nothing cut off, in its colour on an
         // opaque ground of the card's colour.
-        const QImage ink = render(label);
+        const QImage ink = grabbed(label);
         EXPECT_EQ(ink.pixelColor(ink.width() - 1, ink.height() - 1), ground);
         EXPECT_EQ(window.pixelColor(card->mapTo(form.get(), label->geometry().bottomRight())),
                   ground);
@@ -453,7 +444,7 @@ TEST_F(HelpWindow, PicturesShowUnscaledAndCutAtTheirBoxes)
     };
     // The pictures are decoded when the window is first shown.
     showWindow(form.get());
-    const QImage window = render(form.get());
+    const QImage window = grabbed(form.get());
     for (const Picture &p : {Picture{"Image1", "Panel1", ":/assets/PictureN.bmp", QSize(102, 88),
                                      QRect(25, 26, 102, 88), QStringLiteral("Буква Н")},
                              Picture{"Image2", "Panel2", ":/assets/PictureNN.bmp", QSize(103, 87),

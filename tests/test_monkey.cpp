@@ -62,6 +62,7 @@ using monkey::Input;
 // as often as it likes, and the request is counted and dropped here.
 class BoardCloseGuard : public QObject
 {
+    Q_OBJECT
 public:
     int swallowed = 0;
 

@@ -2,6 +2,7 @@
 // as drawn, the keyboard order, what is shown in every state after real drags and presses, and
 // what "Дальше" and the close box do to the window, the board and the help window.
 #include "Faces.h"
+#include "Grab.h"
 #include "test_sorting_window_fixture.h"
 
 #include "Pictures.h"
@@ -21,12 +22,6 @@ const QColor kWordListYellow(255, 255, 202);
 const QColor kCheckViolet(64, 0, 128);
 const QColor kTargetPink(255, 221, 255);
 const QColor kHelpBlue(166, 210, 255);
-
-QImage rendering(QWidget *w)
-{
-    QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    return image.devicePixelRatio() == 1.0 ? image : image.scaled(w->size());
-}
 
 bool near(QColor a, QColor b, int tolerance = 3)
 {
@@ -277,7 +272,7 @@ TEST_F(SortingWindowLook, CheckPanelLabelsAndTheFourSkinnedButtons)
 
 TEST_F(SortingWindowLook, LetterPicturesUnscaledAndCutTheStripStretched)
 {
-    const QImage shot = rendering(form);
+    const QImage shot = grabbed(form);
     struct PictureRow
     {
         const char *name, *file, *code;

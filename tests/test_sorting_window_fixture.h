@@ -6,6 +6,7 @@
 
 #include "BevelPanel.h"
 #include "DesktopLook.h"
+#include "QtPrinting.h"
 #include "TsButton.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -26,19 +27,6 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
-
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QRect &r, std::ostream *os)
-{
-    *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
-}
-inline void PrintTo(const QColor &c, std::ostream *os)
-{
-    *os << "RGB(" << c.red() << ", " << c.green() << ", " << c.blue() << ")";
-}
 
 namespace sorting_test {
 

@@ -79,7 +79,7 @@ TEST(TsColor, SystemColoursResolveThroughTheFixedTable)
     EXPECT_EQ(ResolveColor(cl3DLight), (Rgb{227, 227, 227}));
     EXPECT_EQ(ResolveColor(clWindowText), (Rgb{0, 0, 0}));
     EXPECT_EQ(ResolveColor(16765606), (Rgb{166, 210, 255}));
-    EXPECT_EQ(ResolveColor(RGB(1, 2, 3)), (Rgb{1, 2, 3}));
+    EXPECT_EQ(ResolveColor(ColorFromRgb(1, 2, 3)), (Rgb{1, 2, 3}));
     EXPECT_TRUE(IsSystemColor(clInfoBk));
     EXPECT_FALSE(IsSystemColor(16777215));
 }

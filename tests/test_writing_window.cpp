@@ -70,7 +70,7 @@ TEST_F(WritingLook, OpensNarrowCentredWithTheWordListOnlyAndNoFocus)
     EXPECT_EQ(form->palette().color(QPalette::Window), kWindowColour);
     EXPECT_EQ(QApplication::focusWidget(), nullptr) << "no edit box is shown to take the focus";
 
-    const QImage shown = render(form);
+    const QImage shown = grabbed(form);
     // Right of the word list only the window's own ground: the check area lies beyond the edge.
     EXPECT_EQ(shown.pixelColor(form->width() - 3, 300), kWindowColour);
     EXPECT_EQ(shown.pixelColor(100, 2), kWindowColour);
@@ -106,7 +106,7 @@ TEST_F(WritingLook, PanelsWithTheirBevelsAndColoursAndTheCheckPanelOnTop)
     }
     // The check panel lies over the lower part of the picture panel, and shows so.
     showEverything();
-    const QImage shown = render(form);
+    const QImage shown = grabbed(form);
     EXPECT_EQ(shown.pixelColor(366, 454), kPaleYellow);
     EXPECT_EQ(shown.pixelColor(350, 454), kApricot);
     EXPECT_EQ(shown.pixelColor(366, 528), kApricot);
@@ -163,7 +163,7 @@ TEST_F(WritingLook, EditBoxesBorderlessInAlternatingColoursWithoutLengthLimit)
 
     // On screen each box is its colour right to its edge: no border.
     showEverything();
-    const QImage shown = render(form);
+    const QImage shown = grabbed(form);
     for (int word = 1; word <= 20; ++word) {
         const QColor colour = word % 2 ? QColor(255, 217, 198) : QColor(255, 240, 255);
         for (QPoint p : {QPoint(110, 9), QPoint(120, 0), QPoint(0, 17)}) {
@@ -225,7 +225,7 @@ TEST_F(WritingLook, AdviceShowsOnTwoLinesTheSecondSayingBezPomoshchi)
     // As shown: blue ink on the label's own pale yellow in two 16-pixel lines, the second as
     // wide as "без помощи." from the left edge.
     showEverything();
-    const QImage shown = render(named("Panel5"));
+    const QImage shown = grabbed(named("Panel5"));
     EXPECT_EQ(shown.pixelColor(20, 28), kSkyBlue);
     EXPECT_EQ(shown.pixelColor(37, 13), kPaleYellow);
     int right[2] = {-1, -1};
@@ -260,12 +260,12 @@ TEST_F(WritingLook, FacesAtTheirNaturalSizeFromTheirBoxesTopLeft)
     // One at a time, as the checks show them. The smiling picture's box is a row taller than
     // the picture; that row shows the panel.
     label("Image2")->hide();
-    QImage shown = render(named("Panel2"));
+    QImage shown = grabbed(named("Panel2"));
     EXPECT_EQ(shown.copy(16, 23, 190, 181), smiling);
     EXPECT_EQ(shown.pixelColor(100, 23 + 181), kApricot);
     label("Image1")->hide();
     label("Image2")->show();
-    shown = render(named("Panel2"));
+    shown = grabbed(named("Panel2"));
     EXPECT_EQ(shown.copy(16, 16, 190, 195), teasing);
     for (const char *name : {"Image1", "Image2"}) {
         EXPECT_FALSE(label(name)->hasScaledContents());

@@ -6,6 +6,8 @@
 
 #include "DesktopLook.h"
 #include "FormFrame.h"
+#include "Grab.h"
+#include "QtPrinting.h"
 #include "TsButton.h"
 #include "Unit1.h"
 #include "Unit3.h"
@@ -30,24 +32,6 @@
 #include <stdexcept>
 #include <string>
 
-// Readable failure messages for the Qt values compared in the tests.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QRect &r, std::ostream *os)
-{
-    *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
-}
-inline void PrintTo(const QPoint &p, std::ostream *os)
-{
-    *os << p.x() << "," << p.y();
-}
-inline void PrintTo(const QColor &c, std::ostream *os)
-{
-    *os << "RGB(" << c.red() << ", " << c.green() << ", " << c.blue() << ")";
-}
-
 namespace writingwindow {
 
 // The gapped caption and the expected word of word (1 to 20), from the exercise's own table,
@@ -61,16 +45,6 @@ inline QString answer(int word)
 {
     const std::string_view text = kWritingWords.at(std::size_t(word - 1)).expected;
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// A rendering as a plain image at one device pixel per pixel.
-inline QImage render(QWidget *widget)
-{
-    QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (image.devicePixelRatio() != 1.0) {
-        image = image.scaled(widget->size());
-    }
-    return image;
 }
 
 // Where a window stands when its frame is centred on its screen. At the first showing the
@@ -180,7 +154,7 @@ protected:
         const QString dir = qEnvironmentVariable("NN_WRITING_SHOTS");
         if (!dir.isEmpty()) {
             QDir().mkpath(dir);
-            render(form).save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+            grabbed(form).save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
         }
     }
 

@@ -238,7 +238,7 @@ TEST_F(WritingInput, RightHandAreaStaysUnseenWhenThePupilWidensTheNarrowWindow)
     QApplication::processEvents();
     shot(QStringLiteral("09-revealing-widened-by-hand"));
     expectState("Revealing, widened", {}, {1}, 708);
-    const QImage shown = render(form);
+    const QImage shown = grabbed(form);
     for (QPoint p : {QPoint(400, 120), QPoint(430, 190), QPoint(430, 300), QPoint(430, 480),
                      QPoint(690, 540)}) {
         EXPECT_EQ(shown.pixelColor(p), kWindowColour) << p.x() << "," << p.y();

@@ -20,16 +20,10 @@
 
 namespace {
 
-constexpr TColor kPicturePanelColor = RGB(255, 162, 117);
-constexpr TColor kCheckPanelColor = RGB(255, 255, 174);
-constexpr TColor kHelpOfferColor = RGB(166, 210, 255);
-constexpr TColor kAdviceColor = RGB(255, 255, 174);
-const QColor kGreen(0, 128, 0);
-const QColor kFuchsia(255, 0, 255);
-const QColor kRed(255, 0, 0);
-const QColor kPurple(128, 0, 128);
-const QColor kBlue(0, 0, 255);
-const QColor kBlack(0, 0, 0);
+constexpr TColor kPicturePanelColor = ColorFromRgb(255, 162, 117);
+constexpr TColor kCheckPanelColor = ColorFromRgb(255, 255, 174);
+constexpr TColor kHelpOfferColor = ColorFromRgb(166, 210, 255);
+constexpr TColor kAdviceColor = ColorFromRgb(255, 255, 174);
 // The edit boxes alternate between two pale backgrounds down the list.
 const QColor kOddBoxColor(255, 217, 198);
 const QColor kEvenBoxColor(255, 240, 255);
@@ -57,7 +51,7 @@ int wordTop(int word)
 TsButton *makeButton(QWidget *panel, const QString &name, const QString &caption, QPoint at,
                      const QFont &font, TColor painting)
 {
-    const ProgramButtonLook look{font, kBlack, painting, std::nullopt};
+    const ProgramButtonLook look{font, toQColor(clBlack), painting, std::nullopt};
     return makeProgramButton(panel, name, caption, QRect(at, kButtonSize), look);
 }
 
@@ -91,9 +85,9 @@ void TForm3::createWordList()
                                      BevelPanel::Bevel::Lowered, 3);
     const QColor panelColor = toQColor(clInfoBk);
     makeLabel(m_wordListPanel, QStringLiteral("Label1"), QStringLiteral("Щёлкни по слову."), 14, 16,
-              msSansSerifBold(13), kGreen, panelColor);
+              msSansSerifBold(13), toQColor(clGreen), panelColor);
     m_prompt = makeLabel(m_wordListPanel, QStringLiteral("Label2"), QStringLiteral("Напиши его."),
-                         164, 16, msSansSerifBold(13), kFuchsia, panelColor);
+                         164, 16, msSansSerifBold(13), toQColor(clFuchsia), panelColor);
 
     const QFont wordFont = verdanaBold(13);
     const QFontMetrics metrics(wordFont);
@@ -109,7 +103,7 @@ void TForm3::createWordList()
         label->setTextFormat(Qt::PlainText);
         label->setMargin(0);
         QPalette labelPalette = label->palette();
-        labelPalette.setColor(QPalette::WindowText, kBlack);
+        labelPalette.setColor(QPalette::WindowText, toQColor(clBlack));
         labelPalette.setColor(QPalette::Window, panelColor);
         label->setPalette(labelPalette);
         label->setAutoFillBackground(true);
@@ -126,7 +120,7 @@ void TForm3::createWordList()
         box->setFont(wordFont);
         QPalette boxPalette = box->palette();
         boxPalette.setColor(QPalette::Base, word % 2 == 1 ? kOddBoxColor : kEvenBoxColor);
-        boxPalette.setColor(QPalette::Text, kBlack);
+        boxPalette.setColor(QPalette::Text, toQColor(clBlack));
         box->setPalette(boxPalette);
         box->setGeometry(QRect(QPoint(kEditLeft, wordTop(word)), kEditSize));
         m_editBoxes[std::size_t(word - 1)] = box;
@@ -157,11 +151,11 @@ void TForm3::createCheckPanel()
     m_errorsLabel = makeLabel(
         m_checkPanel, QStringLiteral("Label24"),
         QString::fromUtf8(kWritingErrorsText.data(), qsizetype(kWritingErrorsText.size())), 27, 11,
-        verdanaBold(13), kRed, QColor());
+        verdanaBold(13), toQColor(clRed), QColor());
     m_praise = makeLabel(
         m_checkPanel, QStringLiteral("Label23"),
         QString::fromUtf8(kWritingPraiseText.data(), qsizetype(kWritingPraiseText.size())), 42, 11,
-        verdanaBold(13), kPurple, toQColor(kCheckPanelColor));
+        verdanaBold(13), toQColor(clPurple), toQColor(kCheckPanelColor));
     // The three buttons paint in the tooltip colour of their own, not in the panel's.
     m_checkButton =
         makeButton(m_checkPanel, QStringLiteral("sButton1"), QStringLiteral("Проверить"),
@@ -191,7 +185,7 @@ void TForm3::createHelpOffer()
                                    BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 2);
     QLabel *advice =
         makeLabel(m_advicePanel, QStringLiteral("Label25"), QString::fromUtf8(kAdviceText), 36, 12,
-                  verdanaBold(13), kBlue, toQColor(kAdviceColor), 152);
+                  verdanaBold(13), toQColor(clBlue), toQColor(kAdviceColor), 152);
     advice->setGeometry(36, 12, 152, 32);
 }
 

@@ -32,6 +32,6 @@ void WordLabel::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     event->accept();
     if (click) {
-        emit clicked();
+        Q_EMIT clicked();
     }
 }

@@ -22,6 +22,7 @@ enum class Look { Normal, Hot, Focused, Pressed, Disabled };
 // A pale panel holding one program button, which the gallery puts into each look in turn.
 class Sample : public QWidget
 {
+    Q_OBJECT
 public:
     explicit Sample(QWidget *parent) : QWidget(parent)
     {
@@ -150,3 +151,5 @@ int main(int argc, char **argv)
     });
     return app.exec();
 }
+
+#include "main.moc"

@@ -34,7 +34,7 @@ inline const int kPressedGrey[25] = {128, 128, 128, 128, 141, 153, 166, 179, 191
                                      204, 217, 230, 242, 255, 240, 224, 208, 193,
                                      178, 162, 174, 186, 198, 210, 210};
 
-inline const Rgb kPainting{166, 210, 255};  // 16765606
+inline const Rgb kPainting{166, 210, 255};    // 16765606
 inline const Rgb kHotPainting{143, 183, 207}; // 13612943
 inline const Rgb kPanel{255, 255, 225};
 
