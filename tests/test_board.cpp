@@ -5,6 +5,7 @@
 #include "ButtonFixture.h"
 #include "Credits.h"
 #include "DesktopLook.h"
+#include "Ink.h"
 #include "PanelPixels.h"
 #include "Pictures.h"
 #include "QtPrinting.h"
@@ -198,9 +199,13 @@ TEST_F(Board, EverySlotAtItsPlaceInItsLookAndOnlyTwoLiveAtStart)
         EXPECT_FALSE(image->hasScaledContents());
 
         auto *hint = label(s.hint);
-        const QFontMetrics hm(hint->font());
-        EXPECT_EQ(hint->geometry(),
-                  QRect(s.hintAt, QSize(hm.horizontalAdvance("Подсказок:"), hm.height())));
+        EXPECT_EQ(hint->pos(), s.hintAt);
+        // Sized to its text: the ink fills the label from edge to edge and stays inside it.
+        const QRect ink = inkBounds(hint, kPanelYellow);
+        EXPECT_TRUE(hint->rect().contains(ink)) << ink.x() << "," << ink.width();
+        EXPECT_LE(ink.left(), 2);
+        EXPECT_GE(ink.right(), hint->width() - 3);
+        EXPECT_EQ(ink.size(), inkOfText(hint->font(), "Подсказок:").size()) << "nothing cut off";
         EXPECT_EQ(hint->text(), "Подсказок:");
         auto *count = label(s.count);
         EXPECT_EQ(count->pos(), s.countAt);

@@ -4,6 +4,7 @@
 #include "ButtonFixture.h"
 #include "Faces.h"
 #include "Grab.h"
+#include "Ink.h"
 #include "PanelPixels.h"
 #include "test_sorting_window_fixture.h"
 
@@ -413,8 +414,14 @@ TEST_F(SortingWindowLook, ErrorCountIsTheWrongDropsAndItsLabelWidens)
     expectState(kFailed, 0);
     EXPECT_EQ(count->text(), "12");
     EXPECT_EQ(count->accessibleName(), "12");
-    EXPECT_EQ(count->width(), QFontMetrics(count->font()).horizontalAdvance("12"));
-    EXPECT_GT(count->width(), QFontMetrics(count->font()).horizontalAdvance("1"));
+    // Both digits are drawn, whole: the ink lies inside the label, which grew to hold it, and is
+    // wider than it is tall, as two digits are and one is not.
+    const QRect ink = inkBounds(count, kCheckViolet);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(QRect(QPoint(0, 0), count->size()).contains(ink)) << ink.x() << "," << ink.width();
+    EXPECT_GT(ink.right(), count->width() - 4) << "no room left empty after the text";
+    EXPECT_EQ(ink.size(), inkOfText(count->font(), "12").size()) << "nothing of it cut off";
+    EXPECT_GT(ink.width(), ink.height());
 }
 
 TEST_F(SortingWindowLook, NextHidesTheWindowThenTheBoardShowsMarkDisabledButtonAndHelpCount)
