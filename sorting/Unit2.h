@@ -72,22 +72,23 @@ private:
 
     SortingExercise m_exercise;
 
-    BevelPanel *m_wordListPanel = nullptr; // the word list
-    std::array<QLabel *, kSortingWordCount> m_wordLabels{};
-    BevelPanel *m_checkPanel = nullptr;       // the check panel
-    QLabel *m_errorsCaption = nullptr;        // "Ошибок:"
-    QLabel *m_errorCount = nullptr;           // the error count
-    QLabel *m_praise = nullptr;               // "Ура-а-а !"
-    TsButton *m_checkButton = nullptr;        // "Проверить"
-    TsButton *m_retryButton = nullptr;        // "Заново"
-    TsButton *m_nextButton = nullptr;         // "Дальше"
-    BevelPanel *m_targetPanel = nullptr;      // the target panel
-    QLabel *m_doubleNPicture = nullptr;       // the double-нн picture
-    QLabel *m_singleNPicture = nullptr;       // the single-н picture
-    BevelPanel *m_instructionPanel = nullptr; // the instruction panel
-    BevelPanel *m_helpPanel = nullptr;        // the help panel
-    TsButton *m_helpButton = nullptr;         // "Помогите!"
-    BevelPanel *m_advicePanel = nullptr;      // the advice panel
+    // The controls by role; the comments give their object names.
+    BevelPanel *m_wordListPanel = nullptr;                  // Panel3
+    std::array<QLabel *, kSortingWordCount> m_wordLabels{}; // Label3..Label22
+    BevelPanel *m_checkPanel = nullptr;                     // Panel2
+    QLabel *m_errorsCaption = nullptr;                      // Label1, "Ошибок:"
+    QLabel *m_errorCount = nullptr;                         // Label2
+    QLabel *m_praise = nullptr;                             // Label36, "Ура-а-а !"
+    TsButton *m_checkButton = nullptr;                      // sButton5, "Проверить"
+    TsButton *m_retryButton = nullptr;                      // sButton1, "Заново"
+    TsButton *m_nextButton = nullptr;                       // sButton2, "Дальше"
+    BevelPanel *m_targetPanel = nullptr;                    // Panel1
+    QLabel *m_doubleNPicture = nullptr;                     // Image2
+    QLabel *m_singleNPicture = nullptr;                     // Image1
+    BevelPanel *m_instructionPanel = nullptr;               // Panel4
+    BevelPanel *m_helpPanel = nullptr;                      // Panel5
+    TsButton *m_helpButton = nullptr;                       // sButton3, "Помогите!"
+    BevelPanel *m_advicePanel = nullptr;                    // Panel6
     WordDrag *m_drag = nullptr;
 
     QPointer<QWidget> m_help;

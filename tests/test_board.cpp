@@ -2,8 +2,11 @@
 // of the slots after each pass, docking on resize, keyboard order, the credits menu and what the
 // buttons do to the other windows.
 #include "BevelPanel.h"
+#include "ButtonFixture.h"
 #include "Credits.h"
 #include "DesktopLook.h"
+#include "Ink.h"
+#include "PanelPixels.h"
 #include "Pictures.h"
 #include "QtPrinting.h"
 #include "TsButton.h"
@@ -50,10 +53,6 @@ const SlotRow kSlots[8] = {
 };
 // clang-format on
 
-const char *const kNormalGradient = "8421504;16777215;99;0;0;16777215;16777215;0;0;0";
-const char *const kHotGradient =
-    "8421504;8421504;10;0;0;8421504;16777215;43;0;0;16777215;10658466;28;0;0;"
-    "10658466;13816530;18;0;0;13816530;13816530;0;0;0";
 const QColor kPanelYellow(255, 255, 225);
 const Rgb kPanelRgb{255, 255, 225};
 
@@ -158,15 +157,12 @@ TEST_F(Board, FrameMenuBarAndPanelsAsDesigned)
     auto *panel1 = named<BevelPanel>("Panel1");
     EXPECT_EQ(panel1->geometry(), QRect(19, 16, 401, 270));
     EXPECT_EQ(panel1->palette().color(QPalette::Window), kPanelYellow);
-    EXPECT_EQ(panel1->bevelWidth(), 3);
+    expectBevelledPixels(panel1, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 3,
+                         kPanelYellow);
     auto *panel2 = named<BevelPanel>("Panel2");
     EXPECT_EQ(panel2->geometry(), QRect(0, 298, 439, 53));
-    EXPECT_EQ(panel2->color(), 8388672);
-    EXPECT_EQ(panel2->bevelWidth(), 2);
-    for (const BevelPanel *p : {panel1, panel2}) {
-        EXPECT_EQ(p->bevelOuter(), BevelPanel::Bevel::Raised);
-        EXPECT_EQ(p->bevelInner(), BevelPanel::Bevel::Lowered);
-    }
+    expectBevelledPixels(panel2, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 2,
+                         QColor(64, 0, 128));
     for (QWidget *w : board->findChildren<QWidget *>()) {
         const QString name = w->objectName();
         if (!name.isEmpty() && name != "ClientArea" && !name.startsWith("qt_")) {
@@ -178,6 +174,8 @@ TEST_F(Board, FrameMenuBarAndPanelsAsDesigned)
 TEST_F(Board, EverySlotAtItsPlaceInItsLookAndOnlyTwoLiveAtStart)
 {
     showActive();
+    // At rest, every button shows its normal look: none keeps the focus.
+    QApplication::focusWidget()->clearFocus();
     for (const SlotRow &s : kSlots) {
         SCOPED_TRACE(s.button);
         expectOpen(s);
@@ -191,8 +189,7 @@ TEST_F(Board, EverySlotAtItsPlaceInItsLookAndOnlyTwoLiveAtStart)
         EXPECT_EQ(b->FontColor(), QColor(0, 0, 0));
         EXPECT_EQ(b->PaintingColor(), kPanelRgb);
         EXPECT_EQ(b->HotPaintingColor(), (Rgb{143, 183, 207}));
-        EXPECT_EQ(b->sStyle()->Background()->Gradient()->Data(), kNormalGradient);
-        EXPECT_EQ(b->sStyle()->HotStyle()->HotBackground()->Gradient()->Data(), kHotGradient);
+        fixture::expectNormalLook(b, kPanelRgb, s.live ? nullptr : &kPanelRgb);
         EXPECT_EQ(b->cursor().shape(), s.live ? Qt::PointingHandCursor : Qt::ArrowCursor);
 
         auto *image = label(s.image);
@@ -202,9 +199,13 @@ TEST_F(Board, EverySlotAtItsPlaceInItsLookAndOnlyTwoLiveAtStart)
         EXPECT_FALSE(image->hasScaledContents());
 
         auto *hint = label(s.hint);
-        const QFontMetrics hm(hint->font());
-        EXPECT_EQ(hint->geometry(),
-                  QRect(s.hintAt, QSize(hm.horizontalAdvance("Подсказок:"), hm.height())));
+        EXPECT_EQ(hint->pos(), s.hintAt);
+        // Sized to its text: the ink fills the label from edge to edge and stays inside it.
+        const QRect ink = inkBounds(hint, kPanelYellow);
+        EXPECT_TRUE(hint->rect().contains(ink)) << ink.x() << "," << ink.width();
+        EXPECT_LE(ink.left(), 2);
+        EXPECT_GE(ink.right(), hint->width() - 3);
+        EXPECT_EQ(ink.size(), inkOfText(hint->font(), "Подсказок:").size()) << "nothing cut off";
         EXPECT_EQ(hint->text(), "Подсказок:");
         auto *count = label(s.count);
         EXPECT_EQ(count->pos(), s.countAt);
@@ -231,7 +232,7 @@ TEST_F(Board, CloseButtonAsDesignedAndStaysInTheDockedPanelOnResize)
     EXPECT_EQ(close->FontColor(), QColor(255, 0, 255));
     EXPECT_EQ(close->PaintingColor(), (Rgb{240, 225, 255}));
     EXPECT_EQ(close->HotPaintingColor(), (Rgb{240, 225, 255}));
-    EXPECT_EQ(close->sStyle()->HotStyle()->HotBackground()->Gradient()->Data(), kHotGradient);
+    fixture::expectNormalLook(close, Rgb{240, 225, 255});
     EXPECT_EQ(close->cursor().shape(), Qt::PointingHandCursor);
     for (QSize size : {QSize(700, 520), QSize(300, 200), QSize(439, 351)}) {
         board->resize(size.width(), size.height() + board->menuBar()->height());

@@ -5,6 +5,7 @@
 #include "Faces.h"
 #include "FormFrame.h"
 #include "Grab.h"
+#include "PanelPixels.h"
 #include "Pictures.h"
 #include "Unit4.h"
 #include "WindowRules.h"
@@ -332,10 +333,8 @@ TEST_F(HelpWindow, CardsStandWithTheirBevelsAndColours)
         ASSERT_NE(card, nullptr);
         EXPECT_EQ(card->parentWidget(), form.get());
         EXPECT_EQ(card->geometry(), c.geometry);
-        EXPECT_EQ(card->bevelOuter(), BevelPanel::Bevel::Raised);
-        EXPECT_EQ(card->bevelInner(), BevelPanel::Bevel::Lowered);
-        EXPECT_EQ(card->bevelWidth(), 2);
-        EXPECT_EQ(toQColor(card->color()), c.colour);
+        expectBevelledPixels(card, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 2,
+                             c.colour);
         // On screen: two light rings then two dark ones at the top, the card colour inside.
         const QPoint o = c.geometry.topLeft();
         EXPECT_EQ(image.pixelColor(o + QPoint(60, 0)), QColor(255, 255, 255));

@@ -1,7 +1,9 @@
 // The writing exercise window as the pupil first sees it and as it is built: the frame, every
 // control at its place in its size, colour, bevel and font, the keyboard order, and the
 // rendered pixels where the look is what matters.
+#include "ButtonFixture.h"
 #include "Faces.h"
+#include "PanelPixels.h"
 #include "test_writing_window_fixture.h"
 
 #include "BevelPanel.h"
@@ -21,10 +23,6 @@ const QColor kPaleYellow(255, 255, 174);
 const QColor kSkyBlue(166, 210, 255);
 const QColor kApricot(255, 162, 117);
 const QColor kBlack(0, 0, 0);
-const char *const kNormalGradient = "8421504;16777215;99;0;0;16777215;16777215;0;0;0";
-const char *const kHotGradient =
-    "8421504;8421504;10;0;0;8421504;16777215;43;0;0;16777215;10658466;28;0;0;"
-    "10658466;13816530;18;0;0;13816530;13816530;0;0;0";
 
 const int kWordLeft[20] = {82, 98, 80, 72, 53, 72, 74, 80, 52, 99,
                            73, 74, 62, 80, 55, 39, 45, 89, 72, 63};
@@ -99,9 +97,7 @@ TEST_F(WritingLook, PanelsWithTheirBevelsAndColoursAndTheCheckPanelOnTop)
         EXPECT_EQ(panel->parentWidget(), form);
         EXPECT_EQ(panel->geometry(), geometry);
         EXPECT_EQ(panel->palette().color(QPalette::Window), colour);
-        EXPECT_EQ(panel->bevelOuter(), outer);
-        EXPECT_EQ(panel->bevelInner(), inner);
-        EXPECT_EQ(panel->bevelWidth(), width);
+        expectBevelledPixels(panel, outer, inner, width, colour);
         EXPECT_FALSE(panel->accessibleName().isEmpty());
     }
     // The check panel lies over the lower part of the picture panel, and shows so.
@@ -206,8 +202,7 @@ TEST_F(WritingLook, CheckPanelTextsAndTheFourButtonsInTheirLook)
         EXPECT_EQ(b->sStyle()->SkinSection(), "TsButton");
         EXPECT_EQ(b->sStyle()->GroupIndex(), 0);
         EXPECT_EQ(b->PaintingColor(), painting) << "its own colour, not the panel's";
-        EXPECT_EQ(b->sStyle()->Background()->Gradient()->Data(), kNormalGradient);
-        EXPECT_EQ(b->sStyle()->HotStyle()->HotBackground()->Gradient()->Data(), kHotGradient);
+        fixture::expectNormalLook(b, painting);
         EXPECT_EQ(b->sStyle()->HotStyle()->HotPainting()->Transparency(), 0);
     }
 }

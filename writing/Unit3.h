@@ -73,20 +73,21 @@ private:
     WritingExercise m_exercise{*this};
     QPointer<QWidget> m_help;
 
-    BevelPanel *m_helpOfferPanel = nullptr;
-    BevelPanel *m_picturePanel = nullptr;
-    BevelPanel *m_wordListPanel = nullptr;
-    BevelPanel *m_checkPanel = nullptr;
-    BevelPanel *m_advicePanel = nullptr;
-    QLabel *m_prompt = nullptr;
-    std::array<WordLabel *, WritingView::kWordCount> m_wordLabels{};
-    std::array<WritingEditBox *, WritingView::kWordCount> m_editBoxes{};
-    QLabel *m_smilingPicture = nullptr;
-    QLabel *m_teasingPicture = nullptr;
-    QLabel *m_errorsLabel = nullptr;
-    QLabel *m_praise = nullptr;
-    TsButton *m_checkButton = nullptr;
-    TsButton *m_retryButton = nullptr;
-    TsButton *m_nextButton = nullptr;
-    TsButton *m_helpButton = nullptr;
+    // The controls by role; the comments give their object names.
+    BevelPanel *m_helpOfferPanel = nullptr; // Panel1
+    BevelPanel *m_picturePanel = nullptr;   // Panel2
+    BevelPanel *m_wordListPanel = nullptr;  // Panel3
+    BevelPanel *m_checkPanel = nullptr;     // Panel4
+    BevelPanel *m_advicePanel = nullptr;    // Panel5
+    QLabel *m_prompt = nullptr;             // Label2, "Напиши его."
+    std::array<WordLabel *, WritingView::kWordCount> m_wordLabels{};     // Label3..Label22
+    std::array<WritingEditBox *, WritingView::kWordCount> m_editBoxes{}; // Edit1..Edit20
+    QLabel *m_smilingPicture = nullptr;                                  // Image1
+    QLabel *m_teasingPicture = nullptr;                                  // Image2
+    QLabel *m_errorsLabel = nullptr;                                     // Label24
+    QLabel *m_praise = nullptr;                                          // Label23
+    TsButton *m_checkButton = nullptr; // sButton1, "Проверить"
+    TsButton *m_retryButton = nullptr; // sButton3, "Буду искать"
+    TsButton *m_nextButton = nullptr;  // sButton2, "Дальше"
+    TsButton *m_helpButton = nullptr;  // sButton4, "Помогите!"
 };

@@ -4,6 +4,7 @@
 // its looks must have, computed from the gradient rows and the border mask formula.
 
 #include "BmpFile.h"
+#include "Grab.h"
 #include "ProgramButton.h"
 #include "TsBorderMasks.h"
 #include "TsButton.h"
@@ -78,6 +79,22 @@ inline void configureAsProgram(TsButton *b, const QString &caption, TColor paint
     font.setPixelSize(11);
     font.setBold(true);
     applyProgramLook(b, ProgramButtonLook{font, QColor(0, 0, 0), painting, std::nullopt});
+}
+
+// A program button at rest shows the normal gradient composed with its painting colour under
+// the border mask's centre tile (a disabled one that look blended with its parent's colour).
+// Checked down the column the button look tests use, in the rows between the border and any
+// caption's ink. The button must be at rest: neither focused nor under the mouse.
+inline void expectNormalLook(QWidget *button, Rgb painting, const Rgb *disabledOn = nullptr)
+{
+    ASSERT_FALSE(button->hasFocus()) << "a focused button shows its focused look";
+    const QImage image = grabbed(button);
+    ASSERT_EQ(image.height(), 25);
+    for (int y : {3, 4, 5, 6, 18, 19, 20, 21}) {
+        const Rgb look = masked(composed(kNormalGrey[y], painting), 128, 255);
+        EXPECT_EQ(toRgb(image.pixel(15, y)), disabledOn ? disabled(look, *disabledOn) : look)
+            << "row " << y;
+    }
 }
 
 // Hands the skin the program's border mask, read from the committed picture, as the program
