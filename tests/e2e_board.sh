@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end, in a real X server: start the program, take a screenshot of the board and read
-# what the pupil sees on it at start, press "З а к р ы т ь" with real mouse input and check that
-# the program ends with code 0.
+# what the pupil sees on it at start, check that showing a visible window neither raises nor moves
+# it, press "З а к р ы т ь" with real mouse input and check that the program ends with code 0.
 # Usage: e2e_board.sh <program> <screenshot.png>
 set -euo pipefail
 program=${1:?program}
@@ -70,6 +70,29 @@ done
 [ "$(convert "$shot" -crop "200x14+$((cx + 19 + 100))+$((cy + 351 - 53 + 14 + 6))" \
   -fx 'r > 0.8 && g < 0.3 && b > 0.8 ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:)" -gt 20 ] ||
   e2e_fail "no fuchsia caption on the close button"
+
+# --- "Вариант 1" shows the sorting window on top; once the board is brought forward again, a
+# second "Вариант 1" leaves the visible window where it is, behind the board (no raise, no move).
+# Without a window manager X keeps the stacking order exactly as the program asks for it, and
+# xwininfo lists the top-level windows from the top down.
+top_window() {
+  xwininfo -root -children | awk '/^ +0x/ && $0 ~ /nn-trainer/ {print $1; exit}'
+}
+variant1=("$((px + 54 + 50))" "$((py + 24 + 12))")
+xdotool mousemove "${variant1[@]}" click 1
+sorting=$(e2e_wait_window "Н и НН в прилагательных" 397) || e2e_fail "Вариант 1 did not show the sorting window"
+sleep 0.5
+[ "$(top_window)" = "$(printf '0x%x' "$sorting")" ] || e2e_fail "the sorting window did not open on top"
+before=$(xdotool getwindowgeometry "$sorting")
+xdotool windowraise "$win"
+sleep 0.3
+[ "$(top_window)" = "$(printf '0x%x' "$win")" ] || e2e_fail "the board could not be brought forward"
+xdotool mousemove "${variant1[@]}" click 1
+sleep 0.5
+[ "$(top_window)" = "$(printf '0x%x' "$win")" ] ||
+  e2e_fail "Вариант 1 raised the sorting window that was already visible"
+[ "$(xdotool getwindowgeometry "$sorting")" = "$before" ] ||
+  e2e_fail "Вариант 1 moved the sorting window that was already visible"
 
 # --- The close button sits in the panel along the bottom edge: 19 pixels in, 14 down, 401 x 25.
 xdotool mousemove $((cx + 19 + 200)) $((cy + 351 - 53 + 14 + 12))
