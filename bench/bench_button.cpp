@@ -4,6 +4,7 @@
 #include "ButtonMasks.h"
 #include "ProgramButton.h"
 #include "TsButton.h"
+#include "TsButtonInspector.h"
 
 #include <QApplication>
 #include <QImage>
@@ -32,16 +33,16 @@ void FullButtonRender(benchmark::State &state)
     window.show();
     window.activateWindow();
     button->setFocus();
-    for (int i = 0; i < 100 && !button->HasFocus(); ++i) {
+    for (int i = 0; i < 100 && !button->hasFocus(); ++i) {
         QApplication::processEvents();
     }
-    if (!button->HasFocus()) {
+    if (!button->hasFocus()) {
         state.SkipWithError("the button did not get the focus");
         return;
     }
     for (auto _ : state) {
-        button->Render();
-        benchmark::DoNotOptimize(button->RenderCache().bits());
+        inspect(button).Render();
+        benchmark::DoNotOptimize(inspect(button).RenderCache().bits());
     }
 }
 

@@ -7,6 +7,7 @@
 #include "ProgramButton.h"
 #include "TsBorderMasks.h"
 #include "TsButton.h"
+#include "TsButtonInspector.h"
 
 #include <QApplication>
 #include <QFont>
@@ -114,7 +115,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
     }
 
-    Rgb cache(int x, int y) const { return button->RenderCache().pixel(x, y); }
+    Rgb cache(int x, int y) const { return inspect(button).RenderCache().pixel(x, y); }
 
     std::unique_ptr<QWidget> panel;
     TsButton *button = nullptr;

@@ -6,6 +6,7 @@
 #include "DesktopLook.h"
 #include "Pictures.h"
 #include "TsButton.h"
+#include "TsButtonInspector.h"
 #include "Unit1.h"
 
 #include <QApplication>
@@ -210,8 +211,8 @@ TEST_F(Board, EverySlotAtItsPlaceInItsLookAndOnlyTwoLiveAtStart)
         EXPECT_TRUE(b->font().bold());
         EXPECT_EQ(QFontInfo(b->font()).family(), "DejaVu Sans") << "Verdana's stand-in";
         EXPECT_EQ(b->FontColor(), QColor(0, 0, 0));
-        EXPECT_EQ(b->PaintingColor(), kPanelRgb);
-        EXPECT_EQ(b->HotPaintingColor(), (Rgb{143, 183, 207}));
+        EXPECT_EQ(inspect(b).PaintingColor(), kPanelRgb);
+        EXPECT_EQ(inspect(b).HotPaintingColor(), (Rgb{143, 183, 207}));
         EXPECT_EQ(b->sStyle()->Background()->Gradient()->Data(), kNormalGradient);
         EXPECT_EQ(b->sStyle()->HotStyle()->HotBackground()->Gradient()->Data(), kHotGradient);
         EXPECT_EQ(b->cursor().shape(), s.live ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -250,8 +251,8 @@ TEST_F(Board, CloseButtonAsDesignedAndStaysInTheDockedPanelOnResize)
     EXPECT_EQ(close->font().pixelSize(), 13);
     EXPECT_TRUE(close->font().bold());
     EXPECT_EQ(close->FontColor(), QColor(255, 0, 255));
-    EXPECT_EQ(close->PaintingColor(), (Rgb{240, 225, 255}));
-    EXPECT_EQ(close->HotPaintingColor(), (Rgb{240, 225, 255}));
+    EXPECT_EQ(inspect(close).PaintingColor(), (Rgb{240, 225, 255}));
+    EXPECT_EQ(inspect(close).HotPaintingColor(), (Rgb{240, 225, 255}));
     EXPECT_EQ(close->sStyle()->HotStyle()->HotBackground()->Gradient()->Data(), kHotGradient);
     EXPECT_EQ(close->cursor().shape(), Qt::PointingHandCursor);
     for (QSize size : {QSize(700, 520), QSize(300, 200), QSize(439, 351)}) {

@@ -2,6 +2,7 @@
 // control at its place in its size, colour, bevel and font, the keyboard order, and the
 // rendered pixels where the look is what matters.
 #include "Faces.h"
+#include "TsButtonInspector.h"
 #include "test_writing_window_fixture.h"
 
 #include "BevelPanel.h"
@@ -205,7 +206,7 @@ TEST_F(WritingLook, CheckPanelTextsAndTheFourButtonsInTheirLook)
         EXPECT_EQ(b->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_EQ(b->sStyle()->SkinSection(), "TsButton");
         EXPECT_EQ(b->sStyle()->GroupIndex(), 0);
-        EXPECT_EQ(b->PaintingColor(), painting) << "its own colour, not the panel's";
+        EXPECT_EQ(inspect(b).PaintingColor(), painting) << "its own colour, not the panel's";
         EXPECT_EQ(b->sStyle()->Background()->Gradient()->Data(), kNormalGradient);
         EXPECT_EQ(b->sStyle()->HotStyle()->HotBackground()->Gradient()->Data(), kHotGradient);
         EXPECT_EQ(b->sStyle()->HotStyle()->HotPainting()->Transparency(), 0);
