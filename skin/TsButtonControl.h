@@ -135,8 +135,9 @@ private:
     // The caption rectangle (left, top, right, bottom) in logical pixels, up or as pressed.
     TsRect captionRectUp() const;
     TsRect CaptionRect() const;
-    // The pressed look's shift right and down in device pixels.
-    int pressedShift() const;
+    // The device pixel ratio rounded to whole device pixels, at least 1: the pressed look's shift
+    // right and down, and the width of a bevel ring.
+    int wholeRatio() const;
 
     void styleChanged(TsStyleChange change);
     // The modal result and OnClick; false when OnClick destroyed the button.

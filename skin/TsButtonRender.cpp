@@ -36,7 +36,9 @@ QImage wrap(BgrImage &image, double ratio)
 
 double TsButtonControl::renderRatio() const
 {
-    return 1.0;
+    // The ratio of the screen the button's window is on (before it is shown, the primary
+    // screen's); Qt's backing store has this many device pixels per logical one.
+    return devicePixelRatioF();
 }
 
 bool TsButtonControl::cacheFitsDevice() const
@@ -46,7 +48,7 @@ bool TsButtonControl::cacheFitsDevice() const
     return cache.width() == qRound(width() * r) && cache.height() == qRound(height() * r);
 }
 
-int TsButtonControl::pressedShift() const
+int TsButtonControl::wholeRatio() const
 {
     return std::max(1, static_cast<int>(std::lround(renderRatio())));
 }
@@ -54,7 +56,7 @@ int TsButtonControl::pressedShift() const
 TsRect TsButtonControl::deviceFrame(const TsRect &logical) const
 {
     const double r = renderRatio();
-    const int shift = isDown() ? pressedShift() : 0;
+    const int shift = isDown() ? wholeRatio() : 0;
     return TsRect{toDevice(logical.left, r) + shift, toDevice(logical.top, r) + shift,
                   toDevice(logical.right + 1, r) - 1 + shift,
                   toDevice(logical.bottom + 1, r) - 1 + shift};
@@ -118,7 +120,7 @@ void TsButtonControl::drawBackground(BgrImage &image, bool hot)
         // than vertical or horizontal) they hold the hot painting colour.
         FillRect(image, rect, HotPaintingColor());
         PaintGradient(image, rect, bg->Gradient()->Stops());
-        const int s = pressedShift();
+        const int s = wholeRatio();
         rect = TsRect{s, s, w + s, h + s};
     }
     ComposeBackground(image, rect, bg->Gradient()->Stops(), bg->Gradient()->Percent(),
@@ -152,7 +154,7 @@ void TsButtonControl::drawBevelBorder(BgrImage &image, bool hot)
     const TsControlBevel bevel = hot ? hotPainting->Bevel() : m_style.Painting()->Bevel();
     const int bevelWidth = hot ? hotPainting->BevelWidth() : m_bevelWidth;
     DrawBevel(image, isDown() ? TsControlBevel::cbLoweredSoft : bevel,
-              bevelWidth * pressedShift());
+              bevelWidth * wholeRatio());
     if (!m_shapeStale) {
         return;
     }
@@ -246,17 +248,18 @@ void TsButtonControl::drawCaption(BgrImage &image, const TsRect &caption)
     if (text().isEmpty()) {
         return;
     }
-    // The caption is laid out in logical pixels and drawn at the device resolution.
+    // The caption is laid out in logical pixels and drawn at the device resolution: scaled by
+    // the ratio, then moved by whole device pixels when pressed. The move is added after the
+    // scale, so it stays exact at a fractional ratio.
     const double r = renderRatio();
-    QImage view = wrap(image, r);
+    QImage view = wrap(image, 1.0);
     QPainter painter(&view);
+    const int shift = isDown() ? wholeRatio() : 0;
+    painter.setTransform(QTransform(r, 0, 0, r, shift, shift));
     painter.setFont(font());
     painter.setPen(m_fontColor);
-    QRectF box(caption.left, caption.top, caption.right - caption.left,
-               caption.bottom - caption.top);
-    if (isDown()) {
-        box.translate(pressedShift() / r, pressedShift() / r);
-    }
+    const QRect box(caption.left, caption.top, caption.right - caption.left,
+                    caption.bottom - caption.top);
     // A caption of several lines has its lines centred; a single line starts at the left of
     // its (already centred) rectangle.
     captionSize();

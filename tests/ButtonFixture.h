@@ -81,12 +81,14 @@ inline void configureAsProgram(TsButton *b, const QString &caption, TColor paint
     applyProgramLook(b, ProgramButtonLook{font, QColor(0, 0, 0), painting, std::nullopt});
 }
 
-// Hands the skin the program's border mask, read from the committed picture, as the program
-// hands over the embedded one.
+// Hands the skin the program's border mask at its three scales, read from the committed
+// pictures, as the program hands over the embedded ones.
 inline void handOverProgramMask()
 {
     if (TsBorderMasks::bord1().isEmpty()) {
-        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1.bmp"));
+        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1.bmp"), 1);
+        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1@2x.bmp"), 2);
+        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1@3x.bmp"), 3);
     }
 }
 
