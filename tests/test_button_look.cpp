@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRegion>
 
 #include <optional>
@@ -380,4 +381,39 @@ TEST_F(ProgramButton, CloseButtonOwnColours)
     inspect(close).Render();
     const Rgb own{240, 225, 255};
     EXPECT_EQ(inspect(close).RenderCache().pixel(15, 12), masked(composed(kHotGrey[12], own), 128, 255));
+}
+
+// A menu opened over the window sends the focused button a focus-out, yet the keyboard focus
+// stays where it was (QApplication::focusWidget() is still the button), as on the desktops where
+// an open menu does not move the focus: the button keeps its hot look and its dotted frame.
+TEST_F(ProgramButton, AnOpenMenuLeavesTheFocusedButtonsLookAsItWas)
+{
+    showActive();
+    button->setFocus();
+    ASSERT_TRUE(button->hasFocus());
+    inspect(button).Render();
+    const BgrImage before = inspect(button).RenderCache();
+
+    struct PopupFocusOuts : QObject
+    {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::FocusOut &&
+                static_cast<QFocusEvent *>(e)->reason() == Qt::PopupFocusReason) {
+                ++count;
+            }
+            return false;
+        }
+    } seen;
+    button->installEventFilter(&seen);
+    QMenu menu(panel.get());
+    menu.addAction(QStringLiteral("Пункт"));
+    menu.popup(panel->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    ASSERT_EQ(seen.count, 1) << "the menu's focus-out reached the button";
+    inspect(button).Render();
+    EXPECT_TRUE(inspect(button).RenderCache() == before) << "hot, with its dotted frame";
+    menu.close();
+    button->removeEventFilter(&seen);
 }
