@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QResizeEvent>
 
-
 TFadeTimer::TFadeTimer(TsButtonControl *button) : m_button(button)
 {
     connect(this, &QTimer::timeout, this, [this] { m_button->FadeStep(); });

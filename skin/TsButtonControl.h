@@ -88,9 +88,6 @@ public:
     QSize sizeHint() const override { return QSize(75, 25); }
 
 protected:
-    friend class TsButtonInspector;
-    friend class TFadeTimer;
-
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -104,7 +101,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
     void setDownState(bool down);
-    // The focus, Down or the enabled state changed: show a freshly rendered look, also while a
+    // The focus, the pressed or the enabled state changed: show a freshly rendered look, also while a
     // fade runs.
     void lookChanged();
     bool fadingOn() const;
@@ -119,6 +116,10 @@ protected:
     TsRect deviceFrame(const TsRect &logical) const;
 
 private:
+    // Tests and measurements look inside through TsButtonInspector; the fade timer ticks.
+    friend class TsButtonInspector;
+    friend class TFadeTimer;
+
     // Draws the current look into the render cache (everything but the copy to the screen).
     void Render();
     // The hover fade.
@@ -184,8 +185,8 @@ private:
     };
     mutable CaptionLayout m_captionLayout;
 
-    bool m_mouseOver = false;
-    bool m_shapeStale = true;
+    bool m_mouseOver = false;  // the pointer is over the button (enter to leave)
+    bool m_shapeStale = true;  // the window shape is rebuilt at the next render
     QSize m_shapeSize;         // the size the window shape was built for
     double m_shapeRatio = 0;   // and the device pixel ratio
     bool m_destroying = false;
