@@ -4,6 +4,7 @@
 #include "TsButtonControl.h"
 
 #include "PixelEffects.h"
+#include "VectorState.h"
 
 #include <QCoreApplication>
 
@@ -44,6 +45,7 @@ void TsButtonControl::FadeStep()
     case TsFadeSequence::Tick::Kind::Frame: {
         const BgrImage &target = m_style.RenderCache();
         m_frame.resize(target.width(), target.height());
+        ClearUpperVectorState(); // after Qt's paints, before the mix (see VectorState.h)
         const BgrImage &a = tick.fromIsA ? m_fadeFrom : target;
         const BgrImage &b = tick.fromIsA ? target : m_fadeFrom;
         MixFadeFrame256(a, b, tick.weight256, m_frame);

@@ -6,6 +6,7 @@
 #include "PixelEffects.h"
 #include "TsBorderMasks.h"
 #include "TsGradient.h"
+#include "VectorState.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -70,6 +71,9 @@ void TsButtonControl::Render()
     if (r != m_shapeRatio) {
         m_shapeStale = true;
     }
+    // Whatever Qt drew last (another button's caption, a paint) may have left the vector
+    // registers in a state that slows the pixel work below.
+    ClearUpperVectorState();
     m_style.RenderCache().resize(qRound(width() * r), qRound(height() * r));
     renderLook();
     if (!isEnabled()) {
@@ -266,6 +270,8 @@ void TsButtonControl::drawCaption(BgrImage &image, const TsRect &caption)
     const bool severalLines = box.height() > m_captionLayout.lineHeight + 6;
     const int align = severalLines ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.drawText(box, align | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs, text());
+    painter.end();
+    ClearUpperVectorState();
 }
 
 void TsButtonControl::drawAfterCaption(BgrImage &, const TsRect &) {}
