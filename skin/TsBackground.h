@@ -51,6 +51,7 @@ public:
     TsBGImage(const TsBGImage &) = delete;
     TsBGImage &operator=(const TsBGImage &) = delete;
 
+    // No program button has a picture; the name is kept for the described interface.
     const std::string &ImageName() const { return m_imageName; }
     void setImageName(std::string name) { m_imageName = std::move(name); }
 
@@ -99,6 +100,7 @@ class TsBackground : public TsHotBackground
 public:
     using TsHotBackground::TsHotBackground;
 
+    // Kept for the described interface: it would let a skin repaint on messages; no effect.
     bool ListenMSG() const { return m_listenMsg; }
     void setListenMSG(bool on) { m_listenMsg = on; }
 

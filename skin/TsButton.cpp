@@ -163,7 +163,7 @@ void TsButton::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     if (key == Qt::Key_Space) {
-        if (!event->isAutoRepeat() && !Down()) {
+        if (!event->isAutoRepeat() && !isDown()) {
             setDownState(true);
         }
         event->accept();
@@ -182,7 +182,7 @@ void TsButton::keyReleaseEvent(QKeyEvent *event)
 {
     // Held keys repeat as release and press pairs on some desktops; only the real release
     // counts.
-    if (event->isAutoRepeat() || !Down()) {
+    if (event->isAutoRepeat() || !isDown()) {
         event->ignore();
         return;
     }
@@ -197,12 +197,14 @@ void TsButton::keyReleaseEvent(QKeyEvent *event)
 
 void TsButton::drawAfterCaption(BgrImage &image, const TsRect &caption)
 {
-    if (!HasFocus() || !ShowFocus()) {
+    if (!hasFocus() || !ShowFocus()) {
         return;
     }
     const int m = FocusMargin();
-    DrawFocusDots(image, TsRect{caption.left - m, caption.top - m, caption.right + m,
-                                caption.bottom + m});
+    DrawFocusDots(image,
+                  deviceFrame(TsRect{caption.left - m, caption.top - m, caption.right + m,
+                                     caption.bottom + m}),
+                  renderRatio());
 }
 
 #include "TsButton.moc"

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "BgrImage.h"
+#include "TsBorderMask.h"
+#include "TsFadeSequence.h"
 #include "TsStyle.h"
 
 #include <QAbstractButton>
@@ -10,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TsButtonControl;
 
@@ -24,8 +27,6 @@ public:
 private:
     TsButtonControl *m_button;
 };
-
-enum class TsFadeMode { None, In, Out };
 
 // How a disabled button is drawn: mixed half way with its parent's colour, turned grey, or both.
 enum TsDisabledKind : unsigned { dkBlended = 1, dkGrayed = 2 };
@@ -75,11 +76,8 @@ public:
     TsActiveBGStyle *sStyle() { return &m_style; }
     const TsActiveBGStyle *sStyle() const { return &m_style; }
 
-    // State.
-    bool Down() const { return m_down; }
-    bool MouseOver() const { return m_mouseOver; }
-    bool HasFocus() const { return m_hasFocus; }
-    bool ShapeStale() const { return m_shapeStale; }
+    // Hot while pressed, focused or under the pointer, never while disabled; the look is drawn
+    // from it each time. Pressed is QAbstractButton's isDown(), the focus QWidget's hasFocus().
     virtual bool IsHot() const;
 
     // Clicks: the window's modal result, then OnClick and the clicked signal; then a modal
@@ -87,33 +85,10 @@ public:
     // (click(), animateClick(), mnemonics, the accessibility "Press" action) included.
     void Click();
 
-    // Draws the current look into RenderCache (everything but the copy to the screen).
-    void Render();
-    const BgrImage &RenderCache() const { return m_style.RenderCache(); }
-    // The image the last paint copied to the screen: the render cache or a fade frame.
-    const BgrImage &LastShown() const { return *m_lastShown; }
-
-    // The hover fade.
-    void StartFadeIn();
-    void StartFadeOut();
-    void FadeStep();
-    void StopFade();
-    TsFadeMode FadeMode() const { return m_fadeMode; }
-    int FadePosition() const { return m_fadePosition; }
-    TFadeTimer *FadeTimer() const { return m_fadeTimer.get(); }
-    const BgrImage &FadeFromImage() const { return m_fadeFrom; }
-
-    // The painting colours as RGB (parent colour and system colours resolved).
-    Rgb PaintingColor() const;
-    Rgb HotPaintingColor() const;
-    Rgb ParentColor() const;
-
-    // The caption rectangle (left, top, right, bottom) for the current size and state.
-    TsRect CaptionRect() const;
-
     QSize sizeHint() const override { return QSize(75, 25); }
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -126,23 +101,56 @@ protected:
     void changeEvent(QEvent *event) override;
 
     void setDownState(bool down);
-    // The focus, Down or the enabled state changed: show a freshly rendered look, also while a
+    // The focus, the pressed or the enabled state changed: show a freshly rendered look, also while a
     // fade runs.
     void lookChanged();
     bool fadingOn() const;
     bool isBeingDestroyed() const { return m_destroying; }
-    // Draws the parts that TsButton adds after the caption (the focus frame).
+    // Draws the parts that TsButton adds after the caption (the focus frame). `caption` is the
+    // caption rectangle in logical pixels as it lies when the button is up.
     virtual void drawAfterCaption(BgrImage &image, const TsRect &caption);
+    // The device pixel ratio the render cache is drawn at (that of the button's screen).
+    double renderRatio() const;
+    // A frame given in logical pixels by its edge columns and rows (each lies on the frame) as
+    // the device pixels it covers, moved right and down with the pressed look.
+    TsRect deviceFrame(const TsRect &logical) const;
 
 private:
+    // Tests and measurements look inside through TsButtonInspector; the fade timer ticks.
+    friend class TsButtonInspector;
+    friend class TFadeTimer;
+
+    // Draws the current look into the render cache (everything but the copy to the screen).
+    void Render();
+    // The hover fade.
+    void StartFadeIn();
+    void StartFadeOut();
+    void FadeStep();
+    void StopFade();
+
+    // The painting colours as RGB (parent colour and system colours resolved).
+    Rgb PaintingColor() const;
+    Rgb HotPaintingColor() const;
+    Rgb ParentColor() const;
+
+    // The caption rectangle (left, top, right, bottom) in logical pixels, up or as pressed.
+    TsRect captionRectUp() const;
+    TsRect CaptionRect() const;
+    // The device pixel ratio rounded to whole device pixels, at least 1: the pressed look's shift
+    // right and down, and the width of a bevel ring.
+    int wholeRatio() const;
+
     void styleChanged(TsStyleChange change);
     // The modal result and OnClick; false when OnClick destroyed the button.
     bool clickBody(bool closeDialog = true);
     void closeModalDialog();
     // Steps 2 to 5 of a render: background, border, caption and focus frame.
     void renderLook();
+    bool cacheFitsDevice() const;
     void drawBackground(BgrImage &image, bool hot);
     void drawBorder(BgrImage &image, bool hot);
+    void drawBevelBorder(BgrImage &image, bool hot);
+    void setShapeFromHoles(const std::vector<HolePixel> &deviceHoles, const BgrImage &image);
     void drawCaption(BgrImage &image, const TsRect &caption);
     QSize captionSize() const;
     void stopFadeForInput();
@@ -177,11 +185,10 @@ private:
     };
     mutable CaptionLayout m_captionLayout;
 
-    bool m_down = false;
-    bool m_mouseOver = false;
-    bool m_hasFocus = false;
-    bool m_shapeStale = true;
-    QSize m_shapeSize; // the size the window shape was built for
+    bool m_mouseOver = false;  // the pointer is over the button (enter to leave)
+    bool m_shapeStale = true;  // the window shape is rebuilt at the next render
+    QSize m_shapeSize;         // the size the window shape was built for
+    double m_shapeRatio = 0;   // and the device pixel ratio
     bool m_destroying = false;
     bool m_clicking = false; // Click() is emitting clicked itself
 
@@ -189,8 +196,7 @@ private:
     BgrImage m_frame;
     bool m_frameReady = false;
     const BgrImage *m_lastShown = nullptr;
-    int m_fadePosition = 0;
-    TsFadeMode m_fadeMode = TsFadeMode::None;
+    TsFadeSequence m_fade;
     // Last member: destroyed first, though the destructor frees it explicitly before anything.
     std::unique_ptr<TFadeTimer> m_fadeTimer;
 };

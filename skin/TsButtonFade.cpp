@@ -1,73 +1,61 @@
 // The hover fade of the skinned button: a cross-fade between the normal and the hot look in a
-// few timer steps when the pointer enters or leaves.
+// few timer steps when the pointer enters or leaves. TsFadeSequence decides the steps; here the
+// timer is driven and the frames are mixed and shown.
 #include "TsButtonControl.h"
 
 #include "PixelEffects.h"
+#include "VectorState.h"
 
 #include <QCoreApplication>
 
 void TsButtonControl::StartFadeIn()
 {
     // The look on screen so far is the one the fade starts from.
-    if (m_style.RenderCache().width() != width() || m_style.RenderCache().height() != height()) {
+    if (!cacheFitsDevice()) {
         Render();
     }
     m_fadeFrom = m_style.RenderCache();
     renderLook(); // the hot look, the fade's target
-    m_fadePosition = 1;
-    m_fadeMode = TsFadeMode::In;
+    m_fade.startIn();
     m_fadeTimer->start(m_style.BtnEffects()->Fading()->IntervalIn());
 }
 
 void TsButtonControl::StartFadeOut()
 {
-    if (m_style.RenderCache().width() != width() || m_style.RenderCache().height() != height()) {
+    if (!cacheFitsDevice()) {
         Render();
     }
     m_fadeFrom = m_style.RenderCache();
     renderLook(); // the normal look, the fade's target
-    // The position stays: a leave during a fade-in goes back from where it got to.
-    m_fadeMode = TsFadeMode::Out;
+    m_fade.startOut();
     m_fadeTimer->start(m_style.BtnEffects()->Fading()->IntervalOut());
 }
 
 void TsButtonControl::FadeStep()
 {
     if (m_destroying || QCoreApplication::closingDown()) {
-        m_fadeMode = TsFadeMode::None;
+        m_fade.cancel();
         if (m_fadeTimer) {
             m_fadeTimer->stop();
         }
         return;
     }
-    const int iterations = m_style.BtnEffects()->Fading()->Iterations();
-    if (iterations <= 0) {
-        StopFade();
-        m_fadeTimer->stop();
-        return;
-    }
-    if (m_fadePosition > iterations) {
-        --m_fadePosition;
-        StopFade();
-    } else if (m_fadePosition < 0) {
-        ++m_fadePosition;
-        StopFade();
-    }
-    const BgrImage &target = m_style.RenderCache();
-    switch (m_fadeMode) {
-    case TsFadeMode::In:
+    const TsFadeSequence::Tick tick = m_fade.step(m_style.BtnEffects()->Fading()->Iterations());
+    switch (tick.kind) {
+    case TsFadeSequence::Tick::Kind::Frame: {
+        const BgrImage &target = m_style.RenderCache();
         m_frame.resize(target.width(), target.height());
-        MixFadeFrame(m_fadeFrom, target, FadeWeight(m_fadePosition, iterations), m_frame);
+        ClearUpperVectorState(); // after Qt's paints, before the mix (see VectorState.h)
+        const BgrImage &a = tick.fromIsA ? m_fadeFrom : target;
+        const BgrImage &b = tick.fromIsA ? target : m_fadeFrom;
+        MixFadeFrame256(a, b, tick.weight256, m_frame);
         showFrame();
-        ++m_fadePosition;
         break;
-    case TsFadeMode::Out:
-        m_frame.resize(target.width(), target.height());
-        MixFadeFrame(target, m_fadeFrom, FadeWeight(m_fadePosition, iterations), m_frame);
-        showFrame();
-        --m_fadePosition;
-        break;
-    case TsFadeMode::None:
+    }
+    case TsFadeSequence::Tick::Kind::Finish:
+        StopFade();
+        [[fallthrough]];
+    case TsFadeSequence::Tick::Kind::Idle:
         m_fadeTimer->stop();
         // The fade is over: the next paint renders the look for the state the button is in
         // now, whatever changed while the fade ran.
@@ -87,7 +75,7 @@ void TsButtonControl::showFrame()
 
 void TsButtonControl::StopFade()
 {
-    m_fadeMode = TsFadeMode::None;
+    m_fade.cancel();
     // The timer still runs during this repaint, so it shows the target look rendered when the
     // fade started; the tick stops the timer afterwards.
     repaint();

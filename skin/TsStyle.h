@@ -33,8 +33,10 @@ public:
     void setColor(TColor color);
     bool ParentColor() const { return m_parentColor; }
     void setParentColor(bool on);
+    // Kept for the described interface; the button's render does not read it.
     int Transparency() const { return m_transparency; }
     void setTransparency(int percent);
+    // The bevel drawn when the border mask is switched off.
     TsControlBevel Bevel() const { return m_bevel; }
     void setBevel(TsControlBevel bevel);
 
@@ -54,6 +56,8 @@ public:
 
     TColor Color() const { return m_color; }
     void setColor(TColor color);
+    // Transparency, FontColor and FontStyle are kept for the described interface: a loaded skin
+    // would use them; the button's render does not read them (its caption keeps its colour).
     int Transparency() const { return m_transparency; }
     void setTransparency(int percent);
     TColor FontColor() const { return m_fontColor; }
@@ -154,7 +158,8 @@ private:
     TsMaskedBorders m_maskedBorders;
 };
 
-// Shadow settings; buttons never draw a shadow, the settings are kept for completeness.
+// Shadow settings; buttons never draw a shadow, the settings are kept for the described
+// interface.
 class TsShadow
 {
 public:
@@ -190,6 +195,8 @@ public:
     TsGenStyle &operator=(const TsGenStyle &) = delete;
     virtual ~TsGenStyle() = default;
 
+    // SkinSection and GroupIndex name a section of a loaded skin and group controls for it;
+    // no skin is ever loaded, so they are kept for the described interface only.
     const std::string &SkinSection() const { return m_skinSection; }
     void setSkinSection(std::string section) { m_skinSection = std::move(section); }
     int GroupIndex() const { return m_groupIndex; }

@@ -39,22 +39,22 @@ protected:
 TEST_F(ButtonInput, LeftPressAndReleaseInsideClicksOnceOnRelease)
 {
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 10));
-    EXPECT_TRUE(button->Down());
-    EXPECT_TRUE(button->HasFocus()) << "a press takes the focus";
+    EXPECT_TRUE(button->isDown());
+    EXPECT_TRUE(button->hasFocus()) << "a press takes the focus";
     EXPECT_EQ(clicks, 0) << "nothing on the press";
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 10));
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->isDown());
 }
 
 TEST_F(ButtonInput, ReleaseOutsideDoesNotClick)
 {
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 10));
     QTest::mouseMove(button, QPoint(200, 10));
-    EXPECT_TRUE(button->Down()) << "the button stays down while held";
+    EXPECT_TRUE(button->isDown()) << "the button stays down while held";
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(200, 10));
     EXPECT_EQ(clicks, 0);
-    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->isDown());
     // The edges belong to the button: a release on its last pixel still clicks.
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(110, 24));
@@ -66,10 +66,10 @@ TEST_F(ButtonInput, RightAndMiddlePressesTakeTheFocusButNeverPressOrClick)
     edit->setFocus();
     for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
         edit->setFocus();
-        ASSERT_FALSE(button->HasFocus());
+        ASSERT_FALSE(button->hasFocus());
         QTest::mousePress(button, b, {}, QPoint(30, 10));
-        EXPECT_FALSE(button->Down());
-        EXPECT_TRUE(button->HasFocus());
+        EXPECT_FALSE(button->isDown());
+        EXPECT_TRUE(button->hasFocus());
         EXPECT_TRUE(button->IsHot()) << "focused, so hot";
         QTest::mouseRelease(button, b, {}, QPoint(30, 10));
         EXPECT_EQ(clicks, 0);
@@ -85,10 +85,10 @@ TEST_F(ButtonInput, DoubleClickClicksTwice)
     QMouseEvent dbl(QEvent::MouseButtonDblClick, at, button->mapToGlobal(at), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(button, &dbl);
-    EXPECT_TRUE(button->Down()) << "the second press of a double click presses again";
+    EXPECT_TRUE(button->isDown()) << "the second press of a double click presses again";
     QTest::mouseRelease(button, Qt::LeftButton, {}, at.toPoint());
     EXPECT_EQ(clicks, 2);
-    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->isDown());
 }
 
 TEST_F(ButtonInput, DisabledButtonDoesNothing)
@@ -97,19 +97,19 @@ TEST_F(ButtonInput, DisabledButtonDoesNothing)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(30, 10));
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_EQ(clicks, 0);
-    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->isDown());
 }
 
 TEST_F(ButtonInput, SpaceClicksOnTheKeyRelease)
 {
     button->setFocus();
     QTest::keyPress(button, Qt::Key_Space);
-    EXPECT_TRUE(button->Down());
+    EXPECT_TRUE(button->isDown());
     EXPECT_EQ(clicks, 0);
     // A repeated key while held changes nothing.
     QTest::keyPress(button, Qt::Key_Space, {}, -1);
     QTest::keyRelease(button, Qt::Key_Space);
-    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->isDown());
     EXPECT_EQ(clicks, 1);
     QTest::keyRelease(button, Qt::Key_Space);
     EXPECT_EQ(clicks, 1) << "a release without a press does nothing";
@@ -119,10 +119,10 @@ TEST_F(ButtonInput, LosingTheFocusClearsDownSoSpaceDoesNotClick)
 {
     button->setFocus();
     QTest::keyPress(button, Qt::Key_Space);
-    ASSERT_TRUE(button->Down());
+    ASSERT_TRUE(button->isDown());
     edit->setFocus();
-    EXPECT_FALSE(button->Down());
-    EXPECT_FALSE(button->HasFocus());
+    EXPECT_FALSE(button->isDown());
+    EXPECT_FALSE(button->hasFocus());
     QTest::keyRelease(button, Qt::Key_Space);
     EXPECT_EQ(clicks, 0);
 }
@@ -149,7 +149,7 @@ TEST_F(ButtonInput, EnterClicksTheFocusedButtonAtOnce)
     EXPECT_FALSE(other->ActsAsDefault());
     QTest::keyPress(button, Qt::Key_Return);
     EXPECT_EQ(clicks, 1) << "on the press, not the release";
-    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->isDown());
     QTest::keyRelease(button, Qt::Key_Return);
     EXPECT_EQ(clicks, 1);
     QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
@@ -271,15 +271,15 @@ TEST_F(ButtonInput, EveryWayOfClickingRunsTheOneClick)
     EXPECT_EQ(order, once) << "click()";
 
     order.clear();
-    const TsRect up = button->CaptionRect();
+    const TsRect up = inspect(button).CaptionRect();
     button->animateClick();
-    EXPECT_TRUE(button->Down()) << "held down while the animation runs";
-    EXPECT_EQ(button->CaptionRect().left, up.left + 1) << "the pressed look's caption";
-    EXPECT_EQ(button->CaptionRect().top, up.top + 1);
+    EXPECT_TRUE(button->isDown()) << "held down while the animation runs";
+    EXPECT_EQ(inspect(button).CaptionRect().left, up.left + 1) << "the pressed look's caption";
+    EXPECT_EQ(inspect(button).CaptionRect().top, up.top + 1);
     EXPECT_TRUE(order.isEmpty()) << "nothing before the animation ends";
     EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() >= 2; }, 1000));
     EXPECT_EQ(order, once) << "animateClick()";
-    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->isDown());
 
     order.clear();
     button->setCaption(QStringLiteral("&Go"));
@@ -316,7 +316,7 @@ TEST_F(ButtonInput, EscapeWithAModifierClicksNoCancelButton)
 TEST_F(ButtonInput, ADefaultSetWhileAnotherButtonHasTheFocusWaitsForTheFocusToLeave)
 {
     button->setFocus();
-    ASSERT_TRUE(button->HasFocus());
+    ASSERT_TRUE(button->hasFocus());
     other->setDefault(true);
     EXPECT_FALSE(other->ActsAsDefault());
     EXPECT_FALSE(other->IsHot()) << "one hot button, the focused one";
@@ -344,11 +344,11 @@ TEST_F(ButtonInput, ADisabledDefaultButtonIsNeverHot)
     plain->setGeometry(20, 20, 111, 25);
     configureAsProgram(plain, QStringLiteral("Вариант 1"), 16765606);
     plain->setEnabled(false);
-    plain->Render();
+    inspect(plain).Render();
     button->setEnabled(false);
     EXPECT_FALSE(button->IsHot());
-    button->Render();
-    EXPECT_TRUE(button->RenderCache() == plain->RenderCache()) << "the disabled normal look";
+    inspect(button).Render();
+    EXPECT_TRUE(inspect(button).RenderCache() == inspect(plain).RenderCache()) << "the disabled normal look";
 }
 
 TEST_F(ButtonInput, ClickedSignalAndAccessibleName)

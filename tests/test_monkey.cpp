@@ -873,14 +873,14 @@ TEST_F(MonkeyFindings, AButtonHeldWhileItsWindowClosesIsNeitherClickedNorLeftDow
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
     auto *check = Form2->findChild<TsButton *>(QStringLiteral("sButton5"));
     QTest::mousePress(Form2->windowHandle(), Qt::LeftButton, {}, centreIn(Form2, check));
-    ASSERT_TRUE(check->Down());
+    ASSERT_TRUE(check->isDown());
     Form2->close();
     const QPoint there = Form1->mapFromGlobal(check->mapToGlobal(check->rect().center()));
     QTest::mouseRelease(Form1->windowHandle(), Qt::LeftButton, {}, there);
     EXPECT_EQ(Form2->exercise().view(), SortingView{}) << "the closed window ran a check";
     QTest::mouseClick(Form1->windowHandle(), Qt::LeftButton, {}, centreIn(Form1, open));
     ASSERT_TRUE(Form2->isVisible());
-    EXPECT_FALSE(check->Down()) << "the button came back pressed";
+    EXPECT_FALSE(check->isDown()) << "the button came back pressed";
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 // step, the help window and the board included.
 #include "test_writing_window_fixture.h"
 
+#include "TsButtonInspector.h"
+
 #include <QCursor>
 #include <QEvent>
 #include <QPointer>
@@ -469,13 +471,13 @@ protected:
         QTest::qWait(120);
         ASSERT_EQ(QApplication::focusWidget(), b);
         ASSERT_TRUE(b->underMouse()) << "the pointer rests on the button";
-        const BgrImage shown = b->LastShown();
-        const TsRect caption = b->CaptionRect();
+        const BgrImage shown = inspect(b).LastShown();
+        const TsRect caption = inspect(b).CaptionRect();
         const int m = b->FocusMargin();
         EXPECT_EQ(shown.pixel(caption.left - m, caption.top - m), (Rgb{0, 0, 0}))
             << "the focus frame's first dot";
-        b->Render();
-        EXPECT_TRUE(shown == b->RenderCache()) << "a stale look is on screen";
+        inspect(b).Render();
+        EXPECT_TRUE(shown == inspect(b).RenderCache()) << "a stale look is on screen";
     }
 };
 
@@ -519,7 +521,7 @@ TEST_F(CheckPanelFocus, TheShownButtonTakesTheFocusWhicheverWindowIsActive)
         << "the inactive window's case: " << form->focusWidget()->objectName().toStdString();
     activate();
     EXPECT_EQ(QApplication::focusWidget(), button("sButton3"));
-    EXPECT_TRUE(button("sButton3")->HasFocus());
+    EXPECT_TRUE(button("sButton3")->hasFocus());
 }
 
 // Whichever control had the focus, a word click leaves the word's box focused with its whole

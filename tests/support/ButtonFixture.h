@@ -8,6 +8,7 @@
 #include "ProgramButton.h"
 #include "TsBorderMasks.h"
 #include "TsButton.h"
+#include "TsButtonInspector.h"
 
 #include <QApplication>
 #include <QFont>
@@ -97,12 +98,14 @@ inline void expectNormalLook(QWidget *button, Rgb painting, const Rgb *disabledO
     }
 }
 
-// Hands the skin the program's border mask, read from the committed picture, as the program
-// hands over the embedded one.
+// Hands the skin the program's border mask at its three scales, read from the committed
+// pictures, as the program hands over the embedded ones.
 inline void handOverProgramMask()
 {
     if (TsBorderMasks::bord1().isEmpty()) {
-        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1.bmp"));
+        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1.bmp"), 1);
+        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1@2x.bmp"), 2);
+        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1@3x.bmp"), 3);
     }
 }
 
@@ -131,7 +134,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
     }
 
-    Rgb cache(int x, int y) const { return button->RenderCache().pixel(x, y); }
+    Rgb cache(int x, int y) const { return inspect(button).RenderCache().pixel(x, y); }
 
     std::unique_ptr<QWidget> panel;
     TsButton *button = nullptr;
