@@ -302,6 +302,13 @@ TEST_F(WritingSpoken, ResultsAreNotificationsThatAnnounceThemselvesAsTheyAppear)
     EXPECT_EQ(whenShown.text, "0");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Description),
               "Подсказок: 0");
+    // Its "Подсказок:" is the notification of the pass, read with the count.
+    QLabel *hint = Form1->findChild<QLabel *>(QStringLiteral("Label9"));
+    ASSERT_TRUE(hint && hint->isVisible());
+    QAccessibleInterface *hintIface = QAccessible::queryAccessibleInterface(hint);
+    EXPECT_EQ(hintIface->role(), QAccessible::Notification);
+    EXPECT_EQ(hintIface->text(QAccessible::Name), "Подсказок: 0");
+    EXPECT_EQ(hint->text(), "Подсказок:") << "on screen as always";
 }
 
 } // namespace
