@@ -2,7 +2,9 @@
 # End to end with the keyboard alone, in a real X server, with the accessibility bus listened to
 # as a screen reader would: "Вариант 1-1" opened from the board by keys, each of the twenty words
 # reached with Tab and opened with Enter or Space, the words typed (the first one wrong), the
-# check, "Буду искать", the correction, the check again and "Дальше", all by key. Along the way
+# check, "Буду искать", the correction, the check again and "Дальше", all by key (and, once
+# passed, one word opened through its accessible press action, as a screen reader's action
+# command would). Along the way
 # the screen shows the focus mark around the word and the box the keyboard is on, and the bus
 # carries what a screen reader says: the focused word with its keys, "Есть ошибки.", "Отлично!",
 # and the board's "Подсказок:" with its count.
@@ -127,6 +129,13 @@ press shift+Tab shift+Tab shift+Tab
 press space
 shot 05-passed
 heard showing notification "Отлично!" || fail "\"Отлично!\" did not reach the bus"
+# A screen reader's action command on a word: its press action, through the bus, opens the
+# word's box as a click does (the exercise is passed; the click only moves the focus).
+/usr/bin/python3 "$here/support/atspi_writing.py" press label "лу_ый" ||
+  fail "the word offers no press action on the bus"
+heard focus text "лу_ый" || fail "the press action did not focus the word's box"
+# Back by Shift+Tab to "Дальше": the word, box 1, word 1, and round to the last shown button.
+press shift+Tab shift+Tab shift+Tab shift+Tab
 # "Дальше" has the focus: Space leaves the passed exercise.
 press space
 sleep 0.3

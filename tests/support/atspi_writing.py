@@ -11,6 +11,9 @@ and description), and each notification, dialog or label that appears or changes
   atspi_writing.py expect <log> <kind> <role> <name> [<description>]
                                             exits 0 if such a line is in the log, 1 otherwise.
   atspi_writing.py speech <log>             prints the log as a screen reader would speak it.
+  atspi_writing.py press <role> <name>      does the press action of the program's shown control
+                                            with that role and name, as a screen reader's action
+                                            command; exits 1 if there is none.
 
 Only events of the program, the application named by its title, are kept.
 """
@@ -115,12 +118,42 @@ def speech(log_path):
         previous = line
 
 
+def press(role, name):
+    import pyatspi
+
+    def shown_match(obj):
+        try:
+            return (obj.getRoleName() == role and obj.name == name
+                    and obj.getState().contains(pyatspi.STATE_SHOWING))
+        except Exception:
+            return False
+
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.name != APPLICATION:
+            continue
+        found = pyatspi.findDescendant(app, shown_match)
+        if found is None:
+            continue
+        action = found.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        for i, action_name in enumerate(names):
+            if action_name.lower() == "press":
+                print(f"atspi: {name} ({role}) offers {names}; doing '{action_name}'")
+                return 0 if action.doAction(i) else 1
+        print(f"atspi: {name} ({role}) offers no press action: {names}", file=sys.stderr)
+        return 1
+    print(f"atspi: no shown {role} named {name}", file=sys.stderr)
+    return 1
+
+
 def main(argv):
     if len(argv) >= 3 and argv[1] == "listen":
         listen(argv[2])
         return 0
     if len(argv) in (6, 7) and argv[1] == "expect":
         return expect(*argv[2:])
+    if len(argv) == 4 and argv[1] == "press":
+        return press(argv[2], argv[3])
     if len(argv) == 3 and argv[1] == "speech":
         speech(argv[2])
         return 0
