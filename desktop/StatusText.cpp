@@ -12,7 +12,8 @@ const char *const kStatusProperty = "nnStatusText";
 class StatusTextAccessible : public QAccessibleWidget
 {
 public:
-    explicit StatusTextAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::Notification)
+    explicit StatusTextAccessible(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::Notification)
     {
     }
 
@@ -28,7 +29,8 @@ public:
 
 QAccessibleInterface *statusTextFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("QLabel") && object && object->property(kStatusProperty).toBool()) {
+    if (className == QLatin1String("QLabel") && object &&
+        object->property(kStatusProperty).toBool()) {
         return new StatusTextAccessible(static_cast<QLabel *>(object));
     }
     return nullptr;

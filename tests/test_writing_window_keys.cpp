@@ -10,7 +10,6 @@
 #include <QAccessible>
 #include <QKeyEvent>
 
-
 namespace writingwindow {
 namespace {
 
@@ -43,7 +42,8 @@ protected:
     bool anyFrame() const
     {
         const QWidget *panel = named(QStringLiteral("Panel3"));
-        const QImage shown = grabbed(form).copy(QRect(panel->mapTo(form, QPoint(0, 0)), panel->size()));
+        const QImage shown =
+            grabbed(form).copy(QRect(panel->mapTo(form, QPoint(0, 0)), panel->size()));
         for (int y = 0; y < shown.height(); ++y) {
             for (int x = 0; x < shown.width(); ++x) {
                 if (shown.pixelColor(x, y) == FocusMark::kColor) {

@@ -47,13 +47,6 @@ const QSize kButtonSize(100, 25);
 // the second.
 const char *const kAdviceText = " Старайся обойтись          без помощи.";
 
-// What assistive technology says of a word and of its edit box besides their names: the keys.
-const char *const kWordKeys =
-    "Слово с пропуском. Enter или пробел: написать его полностью в поле справа. "
-    "Tab: дальше, Shift+Tab: назад.";
-const char *const kEditKeys =
-    "Напиши слово полностью. Shift+Tab: назад к слову, Tab: к следующему слову.";
-
 int wordTop(int word)
 {
     return kFirstWordTop + kWordPitch * (word - 1);
@@ -109,7 +102,6 @@ void TForm3::createWordList()
         auto *label = new WordLabel(caption, m_wordListPanel);
         label->setObjectName(QStringLiteral("Label%1").arg(word + 2));
         label->setAccessibleName(caption);
-        label->setAccessibleDescription(QString::fromUtf8(kWordKeys));
         label->setFont(wordFont);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
@@ -129,7 +121,6 @@ void TForm3::createWordList()
         auto *box = new WritingEditBox(m_wordListPanel);
         box->setObjectName(QStringLiteral("Edit%1").arg(word));
         box->setAccessibleName(m_wordLabels[std::size_t(word - 1)]->text());
-        box->setAccessibleDescription(QString::fromUtf8(kEditKeys));
         box->setFont(wordFont);
         QPalette boxPalette = box->palette();
         boxPalette.setColor(QPalette::Base, word % 2 == 1 ? kOddBoxColor : kEvenBoxColor);

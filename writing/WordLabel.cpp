@@ -8,12 +8,12 @@
 namespace {
 
 // The word as assistive technology sees it: a label, named by its gapped caption, whose press
-// action is the click that opens its edit box. Its description, set by the window, tells the
-// keys.
+// action is the click that opens its edit box. Its description tells the keys.
 class WordLabelAccessible : public QAccessibleWidget
 {
 public:
-    explicit WordLabelAccessible(WordLabel *label) : QAccessibleWidget(label, QAccessible::StaticText)
+    explicit WordLabelAccessible(WordLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
     {
     }
 
@@ -58,6 +58,10 @@ WordLabel::WordLabel(const QString &text, QWidget *parent) : QLabel(text, parent
     }();
     (void)factoryInstalled;
     setCursor(Qt::PointingHandCursor);
+    // What assistive technology says of the word besides its name: its keys.
+    setAccessibleDescription(
+        QStringLiteral("Слово с пропуском. Enter или пробел: написать его "
+                       "полностью в поле справа. Tab: дальше, Shift+Tab: назад."));
     // The keyboard order reaches the word; a click on it gives the focus to its edit box, as
     // always, never to the word itself.
     setFocusPolicy(Qt::TabFocus);
