@@ -93,7 +93,7 @@ void FocusMark::onFocusChanged(QWidget *old, QWidget *now)
         return;
     }
     // Back in the window after another one had the keyboard: as the pupil left it.
-    const bool comingBack = !old && now == m_target;
+    const bool comingBack = (!old || old->window() != m_parent->window()) && now == m_target;
     if (!comingBack) {
         setShown(false);
         m_target = now;

@@ -197,6 +197,14 @@ TEST_F(WritingKeys, TheFocusMarkShowsOnlyWhenTheKeyboardBroughtTheFocus)
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
     activate();
     EXPECT_EQ(mark()->markedControl(), edit(2));
+    // Away to the board, where the focus is on a button and the mouse clicks, and back.
+    Form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    click(Form1->findChild<QWidget *>(QStringLiteral("Panel1")), QPoint(4, 4));
+    activate();
+    EXPECT_EQ(QApplication::focusWidget(), edit(2));
+    EXPECT_EQ(mark()->markedControl(), edit(2)) << "coming back is not a new focus";
 
     // A click on a word: its box has the focus, without a mark, even after keys typed in it.
     clickWord(3);
