@@ -7,6 +7,7 @@
 #include "Pictures.h"
 #include "ProgramButton.h"
 #include "Shell.h"
+#include "StatusText.h"
 #include "TsButton.h"
 #include "WindowRules.h"
 
@@ -129,6 +130,11 @@ void TForm1::createSlots()
                                    QString::fromUtf8(kHintText), design.hintAt.x(),
                                    design.hintAt.y(), hintFont, toQColor(clWindowText), panelColor);
         slot.hintLabel->hide();
+        // A live variant's "Подсказок:" is how the pupil hears of the pass: it appears with the
+        // count, so assistive technology is told it as a notification.
+        if (design.enabled) {
+            markAsStatusText(slot.hintLabel);
+        }
         // Sized when it is given its count: measured now, it would load its serif face before
         // the board can show, for a label most runs never show.
         slot.countLabel = makeUnsizedLabel(
@@ -224,9 +230,17 @@ void TForm1::markVariantPassed(int slot, int helpCount)
     giveMarkItsPicture(s.mark);
     s.mark->show();
     s.button->setEnabled(false);
+    // The count is in its label before the label shows: assistive technology reads a label
+    // as it appears, and must never hear the design text.
+    const QString count = QString::number(helpCount);
+    setLabelText(s.countLabel, count);
+    const QString spoken = QString::fromUtf8(kHintText) + QLatin1Char(' ') + count;
+    s.countLabel->setAccessibleDescription(spoken);
+    if (isStatusText(s.hintLabel)) {
+        s.hintLabel->setAccessibleName(spoken);
+    }
     s.hintLabel->show();
     s.countLabel->show();
-    setLabelText(s.countLabel, QString::number(helpCount));
 }
 
 void TForm1::giveMarkItsPicture(QLabel *mark)

@@ -13,17 +13,9 @@ source "$(dirname "$0")/support/e2e.sh"
 e2e_init e2e_writing "$shots"
 rm -f "$shots"/writing-*.png
 
-# The X server starts with a Russian keyboard: its "us" layout is swapped for the Russian one in
-# a copy of the keyboard data. Every letter typed below is then a key of the server's own map.
-# With the stock map xdotool binds each Cyrillic letter to a spare keycode and unbinds it after
-# the key; on a loaded machine the program reads the key after the binding has changed and the
-# letter is lost or turns into another. (Loading a map into the running Xvfb with setxkbmap or
-# xmodmap does not take.) Autorepeat is off, so a key held long by a slow machine stays one key.
-xkb="$shots/xkb"
-rm -rf "$xkb"
-cp -r /usr/share/X11/xkb "$xkb"
-printf '%s\n' 'default partial alphanumeric_keys modifier_keys' \
-  'xkb_symbols "basic" { include "ru(winkeys)" };' >"$xkb/symbols/us"
+# The X server starts with a Russian keyboard (see e2e_russian_xkb). Autorepeat is off, so a
+# key held long by a slow machine stays one key.
+xkb=$(e2e_russian_xkb "$shots")
 e2e_start_x 1024x768x24 -r -xkbdir "$xkb"
 e2e_start_program "$program"
 

@@ -276,7 +276,12 @@ TEST_F(WritingInput, WordClickSelectsTheTextButAClickInTheBoxPlacesTheCaret)
     EXPECT_EQ(edit(6)->selectedText(), "опустынный");
     EXPECT_EQ(form->exercise().revealCount(), 4) << "yet it counts";
 
-    // Tab to a box selects it as well; Shift+Tab back too.
+    // Tab to a box selects it as well; Shift+Tab back too. Shift+Tab from a box goes to its
+    // word first, then to the word before, whose box is hidden and skipped, then to box 4.
+    QTest::keyClick(form->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), wordLabel(6)) << "back to its word";
+    QTest::keyClick(form->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), wordLabel(5));
     QTest::keyClick(form->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), edit(4)) << "hidden boxes are skipped";
     EXPECT_EQ(edit(4)->selectedText(), "ветренный");
@@ -350,7 +355,10 @@ TEST_F(WritingInput, KeyboardAloneCanCheckRetryAndAskForHelp)
     activate();
     EXPECT_EQ(QApplication::focusWidget(), button("sButton1"))
         << "not an edit box, where a keystroke would replace the word";
-    // From the last button the order wraps round to the first box, which selects its word.
+    // From the last button the order wraps round to the first word, then its box, which
+    // selects its word.
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), wordLabel(1));
     QTest::keyClick(window, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), edit(1));
     EXPECT_EQ(edit(1)->selectedText(), "ледяной");

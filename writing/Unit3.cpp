@@ -2,8 +2,10 @@
 
 #include "BevelPanel.h"
 #include "DesktopLook.h"
+#include "FocusMark.h"
 #include "FormFrame.h"
 #include "ProgramButton.h"
+#include "StatusText.h"
 #include "TsButton.h"
 #include "WindowRules.h"
 #include "WordLabel.h"
@@ -11,7 +13,9 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QEvent>
 #include <QPalette>
+#include <QTimer>
 
 #include <optional>
 #include <string>
@@ -125,6 +129,13 @@ void TForm3::createWordList()
         box->setGeometry(QRect(QPoint(kEditLeft, wordTop(word)), kEditSize));
         m_editBoxes[std::size_t(word - 1)] = box;
     }
+
+    // Laid over the words and boxes, it frames the one the keyboard reached.
+    m_focusMark = new FocusMark(m_wordListPanel);
+    for (std::size_t i = 0; i < m_wordLabels.size(); ++i) {
+        m_focusMark->track(m_wordLabels[i]);
+        m_focusMark->track(m_editBoxes[i]);
+    }
 }
 
 void TForm3::createPicturePanel()
@@ -156,6 +167,9 @@ void TForm3::createCheckPanel()
         m_checkPanel, QStringLiteral("Label23"),
         QString::fromUtf8(kWritingPraiseText.data(), qsizetype(kWritingPraiseText.size())), 42, 11,
         verdanaBold(13), toQColor(clPurple), toQColor(kCheckPanelColor));
+    // The results are spoken when they appear, wherever the keyboard focus is.
+    markAsStatusText(m_errorsLabel);
+    markAsStatusText(m_praise);
     // The three buttons paint in the tooltip colour of their own, not in the panel's.
     m_checkButton =
         makeButton(m_checkPanel, QStringLiteral("sButton1"), QStringLiteral("Проверить"),
@@ -192,8 +206,13 @@ void TForm3::createHelpOffer()
 void TForm3::setKeyboardOrder()
 {
     // The panels in their order (word list, pictures, check, help offer), each panel's controls
-    // in theirs: the edit boxes down the list, then the check panel's buttons, then "Помогите!".
-    std::vector<QWidget *> order(m_editBoxes.begin(), m_editBoxes.end());
+    // in theirs: down the list each word and then its edit box (a hidden box is skipped), then
+    // the check panel's buttons, then "Помогите!".
+    std::vector<QWidget *> order;
+    for (std::size_t i = 0; i < m_editBoxes.size(); ++i) {
+        order.push_back(m_wordLabels[i]);
+        order.push_back(m_editBoxes[i]);
+    }
     order.insert(order.end(), {m_checkButton, m_retryButton, m_nextButton, m_helpButton});
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -204,6 +223,41 @@ void TForm3::openNarrow()
 {
     // The window opens narrow: the word list only, until the pupil has clicked twenty words.
     resize(clientSizeFor(QSize(m_exercise.view().windowWidth, kOuterHeight)));
+}
+
+bool TForm3::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        keepActivationFocusOffWords();
+    }
+    return QWidget::event(event);
+}
+
+bool TForm3::focusNextPrevChild(bool next)
+{
+    wordsTakeKeyboardFocus(true);
+    return QWidget::focusNextPrevChild(next);
+}
+
+void TForm3::keepActivationFocusOffWords()
+{
+    // A window that has no control with the focus gives it, once active, to the first stop of
+    // its keyboard order. That has always been an edit box or a button, or nothing while none is
+    // shown; the words, newer stops, stay out of it, so the focus the pupil finds on opening
+    // the window is what it always was. They are stops again as soon as the activation is over.
+    const QWidget *focused = focusWidget();
+    if (focused && focused->isVisible()) {
+        return;
+    }
+    wordsTakeKeyboardFocus(false);
+    QTimer::singleShot(0, this, [this] { wordsTakeKeyboardFocus(true); });
+}
+
+void TForm3::wordsTakeKeyboardFocus(bool take)
+{
+    for (WordLabel *label : m_wordLabels) {
+        label->setFocusPolicy(take ? Qt::TabFocus : Qt::NoFocus);
+    }
 }
 
 void TForm3::setHelpWindow(QWidget *help)

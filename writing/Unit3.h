@@ -9,6 +9,7 @@
 #include <array>
 
 class BevelPanel;
+class FocusMark;
 class QLabel;
 class TsButton;
 class WordLabel;
@@ -40,6 +41,10 @@ public:
     // The exercise behind the window: its counters, and the view the window shows.
     const WritingExercise &exercise() const { return m_exercise; }
 
+protected:
+    bool event(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
 Q_SIGNALS:
     // The pupil left a passed exercise with "Дальше": the window is already hidden. `slot` is the
     // board's variant slot of this exercise, `helpCount` its presses of "Помогите!".
@@ -60,6 +65,8 @@ private:
     void createHelpOffer();
     void setKeyboardOrder();
     void openNarrow();
+    void keepActivationFocusOffWords();
+    void wordsTakeKeyboardFocus(bool take);
 
     // Shows and hides every control as the exercise's view says.
     void render();
@@ -82,6 +89,7 @@ private:
     QLabel *m_prompt = nullptr;             // Label2, "Напиши его."
     std::array<WordLabel *, WritingView::kWordCount> m_wordLabels{};     // Label3..Label22
     std::array<WritingEditBox *, WritingView::kWordCount> m_editBoxes{}; // Edit1..Edit20
+    FocusMark *m_focusMark = nullptr; // the keyboard focus mark, painted on the word list panel
     QLabel *m_smilingPicture = nullptr;                                  // Image1
     QLabel *m_teasingPicture = nullptr;                                  // Image2
     QLabel *m_errorsLabel = nullptr;                                     // Label24

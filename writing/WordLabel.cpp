@@ -1,10 +1,75 @@
 #include "WordLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+
+namespace {
+
+// The word as assistive technology sees it: a label, named by its gapped caption, whose press
+// action is the click that opens its edit box. Its description tells the keys.
+class WordLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit WordLabelAccessible(WordLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    QString localizedActionDescription(const QString &action) const override
+    {
+        if (action == pressAction()) {
+            return QStringLiteral("Написать слово полностью");
+        }
+        return QAccessibleWidget::localizedActionDescription(action);
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction()) {
+            static_cast<WordLabel *>(object())->activate();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *wordLabelFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("WordLabel")) {
+        return new WordLabelAccessible(static_cast<WordLabel *>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
 
 WordLabel::WordLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(wordLabelFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     setCursor(Qt::PointingHandCursor);
+    // What assistive technology says of the word besides its name: its keys.
+    setAccessibleDescription(
+        QStringLiteral("Слово с пропуском. Enter или пробел: написать его "
+                       "полностью в поле справа. Tab: дальше, Shift+Tab: назад."));
+    // The keyboard order reaches the word; a click on it gives the focus to its edit box, as
+    // always, never to the word itself.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void WordLabel::activate()
+{
+    Q_EMIT clicked();
 }
 
 void WordLabel::mousePressEvent(QMouseEvent *event)
@@ -32,6 +97,53 @@ void WordLabel::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     event->accept();
     if (click) {
-        Q_EMIT clicked();
+        activate();
     }
+}
+
+void WordLabel::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::NoModifier) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // One click per press: a key held down does not click again and again.
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            activate();
+        }
+        return;
+    case Qt::Key_Space:
+        // Space clicks when it is released, as on a push button; its press only arms it.
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            m_spacePressed = true;
+        }
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+        return;
+    }
+}
+
+void WordLabel::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_spacePressed) {
+        m_spacePressed = false;
+        event->accept();
+        activate();
+        return;
+    }
+    QLabel::keyReleaseEvent(event);
+}
+
+void WordLabel::focusOutEvent(QFocusEvent *event)
+{
+    // A Space pressed here and released elsewhere clicks nothing.
+    m_spacePressed = false;
+    QLabel::focusOutEvent(event);
 }

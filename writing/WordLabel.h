@@ -5,11 +5,18 @@
 // A word of the word list that the pupil clicks: a label with the hand pointer that reports a
 // click of the left button, a press and a release both inside it. The second press of a double
 // click is a double click, not another click, as with the desktop's own controls.
+//
+// It is also a stop of the keyboard order (Tab and Shift+Tab reach it; the mouse never gives it
+// the focus), where Enter, or Space when released, counts as a click, as on a push button. A
+// screen reader offers the click as the word's press action.
 class WordLabel : public QLabel
 {
     Q_OBJECT
 public:
     explicit WordLabel(const QString &text, QWidget *parent = nullptr);
+
+    // The click the pupil asked for by key or through assistive technology.
+    void activate();
 
 signals:
     void clicked();
@@ -18,7 +25,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     bool m_pressed = false;
+    bool m_spacePressed = false;
 };

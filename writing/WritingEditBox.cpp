@@ -9,6 +9,9 @@ WritingEditBox::WritingEditBox(QWidget *parent) : QLineEdit(parent)
     setFrame(false);
     // A pupil's word is never cut short, however long it gets.
     setMaxLength(std::numeric_limits<int>::max());
+    // What assistive technology says of the box besides its name: its keys.
+    setAccessibleDescription(QStringLiteral(
+        "Напиши слово полностью. Shift+Tab: назад к слову, Tab: к следующему слову."));
 }
 
 void WritingEditBox::takeFocusSelectingAll()

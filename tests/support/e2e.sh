@@ -15,6 +15,7 @@
 #   e2e_screenshot <file.png>           the whole screen
 #   e2e_pixel <file.png> <x> <y>        the colour of one pixel as RRGGBB
 #   e2e_wait_exit [tenths]              waits for the program to end; its exit code in E2E_CODE
+#   e2e_russian_xkb <folder>            keyboard data with a Russian "us" layout; prints its path
 #
 # A script may set E2E_ON_EXIT to a command of its own cleanup; it runs before the X server goes.
 
@@ -253,4 +254,19 @@ e2e_wait_exit() {
     e2e_post_mortem "$E2E_CODE"
     exit 1
   fi
+}
+
+# Makes a copy of the keyboard data in <folder>/xkb whose "us" layout is the Russian one, for
+# Xvfb's -xkbdir, and prints its path. The server then starts with a Russian keyboard, and every
+# Cyrillic letter xdotool types is a key of the server's own map. With the stock map xdotool
+# binds each Cyrillic letter to a spare keycode and unbinds it after the key; on a loaded machine
+# the program reads the key after the binding has changed and the letter is lost or turns into
+# another. (Loading a map into the running Xvfb with setxkbmap or xmodmap does not take.)
+e2e_russian_xkb() {
+  local xkb="${1:?folder}/xkb"
+  rm -rf "$xkb"
+  cp -r /usr/share/X11/xkb "$xkb"
+  printf '%s\n' 'default partial alphanumeric_keys modifier_keys' \
+    'xkb_symbols "basic" { include "ru(winkeys)" };' >"$xkb/symbols/us"
+  echo "$xkb"
 }

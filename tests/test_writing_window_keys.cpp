@@ -1,0 +1,323 @@
+// The writing exercise done with the keyboard alone and through assistive technology: the words
+// as stops of the keyboard order, Enter and Space on a word as its click (the twentieth one
+// widening the window), the focus mark that only the keyboard brings, the words' press action,
+// and the results reaching assistive technology as they appear.
+#include "test_writing_window_fixture.h"
+
+#include "FocusMark.h"
+#include "StatusText.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+
+namespace writingwindow {
+namespace {
+
+class WritingKeys : public WritingWindow
+{
+protected:
+    QWindow *window() const { return form->windowHandle(); }
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(window(), k, mods); }
+
+    // Opens the window from the board and lets the activation finish.
+    void openWindow()
+    {
+        open();
+        QCoreApplication::processEvents();
+    }
+
+    FocusMark *mark() const { return form->findChild<FocusMark *>(); }
+
+    // Whether the focus frame's colour is drawn on the window in a band just outside `control`:
+    // the pixels 1 to 3 outside its left edge, at its middle height.
+    bool framed(QWidget *control) const
+    {
+        const QImage shown = grabbed(form);
+        const QPoint left = control->mapTo(form, QPoint(-2, control->height() / 2));
+        const QPoint above = control->mapTo(form, QPoint(control->width() / 2, -3));
+        return shown.pixelColor(left) == FocusMark::kColor &&
+               shown.pixelColor(above) == FocusMark::kColor;
+    }
+    // Whether the frame's colour is anywhere in the word list.
+    bool anyFrame() const
+    {
+        const QWidget *panel = named(QStringLiteral("Panel3"));
+        const QImage shown =
+            grabbed(form).copy(QRect(panel->mapTo(form, QPoint(0, 0)), panel->size()));
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                if (shown.pixelColor(x, y) == FocusMark::kColor) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+};
+
+TEST_F(WritingKeys, TabReachesEachWordBeforeItsBoxAndEnterOrSpaceIsItsClick)
+{
+    openWindow();
+    ASSERT_EQ(QApplication::focusWidget(), nullptr) << "opening gives the focus to nothing";
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), wordLabel(1)) << "the first stop is the first word";
+    EXPECT_FALSE(edit(1)->isVisible()) << "reaching a word is not clicking it";
+    EXPECT_EQ(form->exercise().revealCount(), 0);
+
+    key(Qt::Key_Return);
+    EXPECT_EQ(form->exercise().revealCount(), 1);
+    EXPECT_TRUE(edit(1)->isVisible());
+    EXPECT_TRUE(label(QStringLiteral("Label2"))->isVisible()) << "the prompt";
+    ASSERT_EQ(QApplication::focusWidget(), edit(1));
+    type(QStringLiteral("ледяной"));
+
+    // Shift+Tab from a box: back to its word; Space there is a click, which selects the word.
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), wordLabel(1));
+    QTest::keyPress(window(), Qt::Key_Space);
+    EXPECT_EQ(form->exercise().revealCount(), 1) << "Space clicks when released";
+    QTest::keyRelease(window(), Qt::Key_Space);
+    EXPECT_EQ(form->exercise().revealCount(), 2);
+    ASSERT_EQ(QApplication::focusWidget(), edit(1));
+    EXPECT_EQ(edit(1)->selectedText(), "ледяной") << "typing replaces it, as after a click";
+
+    // On: box 1, word 2 (its box hidden, skipped), word 3; Enter on the keypad counts too.
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), wordLabel(2));
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), wordLabel(3));
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(QApplication::focusWidget(), edit(3));
+    EXPECT_EQ(form->exercise().revealCount(), 3);
+}
+
+TEST_F(WritingKeys, OnlyAPlainKeyStrokeClicksAWord)
+{
+    openWindow();
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), wordLabel(1));
+    // Held down: the repeats of a key are not more clicks.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(wordLabel(1), &repeat);
+    key(Qt::Key_Return, Qt::ControlModifier);
+    key(Qt::Key_Space, Qt::AltModifier);
+    key(Qt::Key_A);
+    EXPECT_EQ(form->exercise().revealCount(), 0);
+    EXPECT_FALSE(edit(1)->isVisible());
+    // Space pressed on the word and released after the focus left it clicks nothing.
+    QTest::keyPress(window(), Qt::Key_Space);
+    key(Qt::Key_Tab);
+    QTest::keyRelease(window(), Qt::Key_Space);
+    EXPECT_EQ(form->exercise().revealCount(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), wordLabel(2));
+}
+
+TEST_F(WritingKeys, TheWholeExerciseWithTheKeyboardAlone)
+{
+    openWindow();
+    // Word by word: Tab to the word, Enter, type, Tab on to the next word. Word 20 is typed wrong.
+    key(Qt::Key_Tab);
+    for (int word = 1; word <= 20; ++word) {
+        ASSERT_EQ(QApplication::focusWidget(), wordLabel(word)) << word;
+        EXPECT_EQ(form->width(), 327 - 8) << "narrow until the twentieth click";
+        key(word % 2 ? Qt::Key_Return : Qt::Key_Space);
+        ASSERT_EQ(QApplication::focusWidget(), edit(word)) << word;
+        type(word == 20 ? QStringLiteral("деревяный") : answer(word));
+        key(Qt::Key_Tab);
+    }
+    // The twentieth click, on the last word, widened the window to 560 and offered the check;
+    // Tab from the last box went on to "Проверить".
+    EXPECT_EQ(form->width(), 560 - 8);
+    ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton1")));
+    key(Qt::Key_Space);
+    EXPECT_TRUE(label(QStringLiteral("Label24"))->isVisible()) << "Есть ошибки.";
+    ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton3")));
+    key(Qt::Key_Space); // "Буду искать"
+    ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton1")));
+
+    // Back to word 20 with Shift+Tab: its box, then the word itself; Enter selects the wrong
+    // word, which the right one replaces.
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), edit(20));
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), wordLabel(20));
+    key(Qt::Key_Return);
+    EXPECT_EQ(form->width(), 560 - 8) << "the twenty-first click widens nothing";
+    type(answer(20));
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton1")));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(label(QStringLiteral("Label23"))->isVisible()) << "Отлично!";
+    ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton2")));
+    key(Qt::Key_Space); // "Дальше"
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(Form1->findChild<TsButton *>(QStringLiteral("sButton5"))->isEnabled());
+    EXPECT_EQ(Form1->findChild<QLabel *>(QStringLiteral("Label10"))->text(), "0");
+}
+
+TEST_F(WritingKeys, TheTwentiethClickByKeyOnAnotherWordWidensTo606)
+{
+    openWindow();
+    key(Qt::Key_Tab);
+    for (int i = 1; i <= 19; ++i) {
+        key(Qt::Key_Return);
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), wordLabel(1));
+    EXPECT_EQ(form->width(), 327 - 8);
+    key(Qt::Key_Space);
+    EXPECT_EQ(form->exercise().revealCount(), 20);
+    EXPECT_EQ(form->width(), 606 - 8);
+    EXPECT_TRUE(button(QStringLiteral("sButton1"))->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), edit(1));
+}
+
+TEST_F(WritingKeys, TheFocusMarkShowsOnlyWhenTheKeyboardBroughtTheFocus)
+{
+    openWindow();
+    clickWord(2);
+    type(QStringLiteral("лунный"));
+    EXPECT_EQ(mark()->markedControl(), nullptr);
+    EXPECT_FALSE(anyFrame()) << "a mouse user sees the window as always";
+
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), wordLabel(2));
+    EXPECT_EQ(mark()->markedControl(), wordLabel(2));
+    EXPECT_TRUE(framed(wordLabel(2)));
+    shot(QStringLiteral("keys-01-mark-on-word"));
+
+    key(Qt::Key_Return);
+    EXPECT_EQ(mark()->markedControl(), edit(2)) << "a key moved the focus to the box";
+    EXPECT_TRUE(framed(edit(2)));
+    EXPECT_FALSE(framed(wordLabel(2))) << "one mark at a time";
+    shot(QStringLiteral("keys-02-mark-on-box"));
+
+    // Away to the help window and back: the mark is as it was left.
+    showWindow(Form4);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    activate();
+    EXPECT_EQ(mark()->markedControl(), edit(2));
+    // Away to the board, where the focus is on a button and the mouse clicks, and back.
+    Form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    click(Form1->findChild<QWidget *>(QStringLiteral("Panel1")), QPoint(4, 4));
+    activate();
+    EXPECT_EQ(QApplication::focusWidget(), edit(2));
+    EXPECT_EQ(mark()->markedControl(), edit(2)) << "coming back is not a new focus";
+
+    // A click on a word: its box has the focus, without a mark, even after keys typed in it.
+    clickWord(3);
+    type(QStringLiteral("орлиный"));
+    EXPECT_EQ(mark()->markedControl(), nullptr);
+    EXPECT_FALSE(anyFrame());
+    // A press inside a box the keyboard had marked takes the mark away.
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(mark()->markedControl(), wordLabel(3));
+    click(edit(2), QPoint(5, 9));
+    EXPECT_EQ(QApplication::focusWidget(), edit(2));
+    EXPECT_FALSE(anyFrame());
+}
+
+// Assistive technology is active from the start, as with a screen reader running: the windows
+// are made under it. (The events themselves reach the accessibility bus only through a platform
+// bridge, which the off-screen platform has not; the end-to-end test listens to them there.)
+class WritingSpoken : public WritingKeys
+{
+protected:
+    void SetUp() override
+    {
+        QAccessible::setActive(true);
+        WritingKeys::SetUp();
+    }
+};
+
+// The text a label has at the moment it is shown.
+class TextWhenShown : public QObject
+{
+public:
+    explicit TextWhenShown(QLabel *label) : m_label(label) { label->installEventFilter(this); }
+    QString text;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_label && event->type() == QEvent::Show) {
+            text = QAccessible::queryAccessibleInterface(m_label)->text(QAccessible::Name);
+        }
+        return false;
+    }
+
+private:
+    QLabel *m_label;
+};
+
+TEST_F(WritingSpoken, AWordOffersItsClickAsThePressActionAndTellsItsKeys)
+{
+    openWindow();
+    QAccessibleInterface *word = QAccessible::queryAccessibleInterface(wordLabel(4));
+    ASSERT_TRUE(word);
+    EXPECT_EQ(word->role(), QAccessible::StaticText);
+    EXPECT_EQ(word->text(QAccessible::Name), caption(4));
+    EXPECT_TRUE(word->text(QAccessible::Description).contains(QStringLiteral("Enter")));
+    EXPECT_TRUE(word->state().focusable);
+    QAccessibleActionInterface *actions = word->actionInterface();
+    ASSERT_TRUE(actions);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form->exercise().revealCount(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), edit(4));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(edit(4))
+                    ->text(QAccessible::Description)
+                    .contains(QStringLiteral("Shift+Tab")));
+    // Twenty presses through the action widen the window, as twenty clicks do.
+    for (int i = 2; i <= 20; ++i) {
+        actions->doAction(QAccessibleActionInterface::pressAction());
+    }
+    EXPECT_EQ(form->width(), 606 - 8);
+}
+
+TEST_F(WritingSpoken, ResultsAreNotificationsThatAnnounceThemselvesAsTheyAppear)
+{
+    openWindow();
+    QLabel *errors = label(QStringLiteral("Label24"));
+    QLabel *praise = label(QStringLiteral("Label23"));
+    ASSERT_TRUE(isStatusText(errors) && isStatusText(praise));
+    for (QLabel *result : {errors, praise}) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(result);
+        ASSERT_TRUE(iface);
+        EXPECT_EQ(iface->role(), QAccessible::Notification);
+        EXPECT_EQ(iface->text(QAccessible::Name), result->text());
+    }
+    for (int word = 1; word <= 20; ++word) {
+        write(word, word == 7 ? QStringLiteral("глинянный") : answer(word));
+    }
+    click(button(QStringLiteral("sButton1")));
+    EXPECT_TRUE(errors->isVisible() && !praise->isVisible());
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(errors)->state().invisible);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(praise)->state().invisible);
+    click(button(QStringLiteral("sButton3")));
+    write(7, answer(7));
+    click(button(QStringLiteral("sButton1")));
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(praise)->state().invisible);
+
+    // The board: its count is in the label when the label is shown (and announced), never the
+    // design text "5".
+    QLabel *count = Form1->findChild<QLabel *>(QStringLiteral("Label10"));
+    ASSERT_TRUE(count);
+    TextWhenShown whenShown(count);
+    click(button(QStringLiteral("sButton2")));
+    EXPECT_EQ(whenShown.text, "0");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Description),
+              "Подсказок: 0");
+    // Its "Подсказок:" is the notification of the pass, read with the count.
+    QLabel *hint = Form1->findChild<QLabel *>(QStringLiteral("Label9"));
+    ASSERT_TRUE(hint && hint->isVisible());
+    QAccessibleInterface *hintIface = QAccessible::queryAccessibleInterface(hint);
+    EXPECT_EQ(hintIface->role(), QAccessible::Notification);
+    EXPECT_EQ(hintIface->text(QAccessible::Name), "Подсказок: 0");
+    EXPECT_EQ(hint->text(), "Подсказок:") << "on screen as always";
+}
+
+} // namespace
+} // namespace writingwindow
