@@ -34,13 +34,12 @@ LiveStatus::LiveStatus(QWidget *parent) : QWidget(parent)
     // Nothing to paint: no background of its own, no paint event.
     setAttribute(Qt::WA_NoSystemBackground);
     hide();
-    // A bridge that is already listening may have asked for this widget while it was still
-    // being made, and got a plain widget's interface; that one goes, so ours is found next.
-    if (QAccessible::isActive()) {
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(this);
-        if (iface && !dynamic_cast<LiveStatusAccessible *>(iface)) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
-        }
+    // Qt makes and keeps an interface for a widget as soon as it announces a change, even
+    // while it is still being made; that one is a plain widget's and goes, so ours is found
+    // next.
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(this);
+    if (iface && !dynamic_cast<LiveStatusAccessible *>(iface)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
     }
 }
 

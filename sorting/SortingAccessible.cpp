@@ -144,14 +144,13 @@ void mark(QWidget *w, Kind kind, WordPicker *picker)
     Q_UNUSED(installed);
     w->setProperty(kKindProperty, int(kind));
     w->setProperty(kPickerProperty, QVariant::fromValue<QObject *>(picker));
-    // A bridge that is already listening may have asked for the control while it was made;
-    // that interface is Qt's plain one and goes, so that the next question finds ours.
-    if (QAccessible::isActive()) {
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
-        if (iface && !dynamic_cast<WordListAccessible *>(iface) &&
-            !dynamic_cast<ActionAccessible *>(iface)) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
-        }
+    // Qt makes and keeps an interface for a control as soon as the control announces a change,
+    // even while it is being made; that one is Qt's plain one and goes, so that the next
+    // question finds ours.
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+    if (iface && !dynamic_cast<WordListAccessible *>(iface) &&
+        !dynamic_cast<ActionAccessible *>(iface)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
     }
 }
 

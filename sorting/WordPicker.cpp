@@ -144,7 +144,8 @@ bool WordPicker::eventFilter(QObject *watched, QEvent *event)
             updateMarks();
             return false;
         default:
-            return false;
+            // A click on the list's background is a click elsewhere.
+            return watchClicks(watched, event);
         }
     }
     if (watched == m_list->window() && event->type() == QEvent::Hide) {
@@ -238,15 +239,26 @@ bool WordPicker::handlePickKey(const QKeyEvent *key)
 bool WordPicker::watchClicks(QObject *watched, QEvent *event)
 {
     // Only while a word is picked: a click on a picture drops it there, a click anywhere else
-    // in the window lets it go. Presses on words are the drag's: a click on one picks it anew.
+    // in the window or Esc lets it go. Presses on words are the drag's: a click on one picks it anew.
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && m_pick.pickedWord() != 0 && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() == m_list->window() &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        // Esc lets the word go wherever the keyboard is in the window.
+        cancel();
+        return true;
+    }
     if ((type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) ||
         !watched->isWidgetType()) {
         return false;
     }
     auto *widget = static_cast<QWidget *>(watched);
     const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (widget->window() != m_list->window() || mouse->button() != Qt::LeftButton) {
+    const QPoint global = mouse->globalPosition().toPoint();
+    // The control under the pointer first; a press it leaves goes on to its parents, and is
+    // the same click.
+    if (widget->window() != m_list->window() || mouse->button() != Qt::LeftButton ||
+        QApplication::widgetAt(global) != widget) {
         return false;
     }
     const bool onPicture = widget == m_doubleN || widget == m_singleN;
@@ -260,7 +272,7 @@ bool WordPicker::watchClicks(QObject *watched, QEvent *event)
     }
     QWidget *pressed = m_pressedPicture;
     m_pressedPicture = nullptr;
-    if (pressed && QApplication::widgetAt(mouse->globalPosition().toPoint()) == pressed) {
+    if (pressed && pressed == widget) {
         dropOn(static_cast<QLabel *>(pressed));
     }
     return false;
