@@ -242,7 +242,11 @@ void TForm2::render()
 {
     const SortingView &view = m_exercise.view();
 
-    setLabelText(m_errorCount, QString::fromStdString(view.errorCountText));
+    // Written only when it changes: each writing tells a screen reader that the name changed.
+    if (const QString count = QString::fromStdString(view.errorCountText);
+        m_errorCount->text() != count) {
+        setLabelText(m_errorCount, count);
+    }
     m_targetPanel->move(kColumnLeft, view.targetPanelTop);
 
     // clang-format off

@@ -1,0 +1,96 @@
+"""The sorting exercise done through the accessibility bus alone, as a screen reader user does
+it with the reader's action command: open "Вариант 1" from the board, pick a word and drop it
+on the wrong picture, check, start again, place all twenty words on their pictures, check, hear
+"Ура-а-а !", and leave with "Дальше". Every action and every event heard is logged.
+
+Usage: e2e_sorting_atspi.py <program's pid> <log file>
+"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
+
+from atspi_helper import AtSpi  # noqa: E402
+
+TITLE = "Н и НН в прилагательных"
+WORDS = [
+    ("ледя_ой", "n"), ("лу_ый", "nn"), ("орли_ый", "n"), ("ветре_ый", "n"),
+    ("авиацио_ый", "nn"), ("пусты_ый", "nn"), ("глиня_ый", "n"), ("кожа_ый", "n"),
+    ("журавли_ый", "n"), ("со_ый", "nn"), ("стари_ый", "nn"), ("травя_ой", "n"),
+    ("соломе_ый", "nn"), ("тума_ый", "nn"), ("серебря_ый", "n"), ("экскурсио_ый", "nn"),
+    ("безветре_ый", "nn"), ("дли_ый", "nn"), ("песча_ый", "n"), ("деревя_ый", "nn"),
+]
+PICTURES = {"n": "Буква Н", "nn": "Буквы НН"}
+
+
+def main():
+    pid = int(sys.argv[1])
+    log_file = open(sys.argv[2], "w", encoding="utf-8")
+
+    def log(line):
+        print(line, file=log_file, flush=True)
+        print(line, flush=True)
+
+    bus = AtSpi(log=log)
+    app = bus.wait_application(pid=pid)
+    log(f"application: {app.name} (pid {pid})")
+
+    def said(text, since):
+        """Waits for `text` spoken: an alert showing with it as its name."""
+        return bus.wait_event(
+            lambda e: e.type.startswith("object:state-changed:showing") and e.detail1 == 1
+            and e.role == "alert" and e.name == text, since=since)
+
+    # The board: "Вариант 1" through its press action.
+    variant = bus.wait_find(app, "push button", "Вариант 1")
+    bus.do_action(variant, "Press")
+    word_list = bus.wait_find(app, "list", "Слова")
+    log(f"word list: «{word_list.name}», description: {word_list.description}")
+    # The window: the list's ancestor that the application lists among its windows.
+    window = word_list
+    while window.parent is not None and window.parent.getRoleName() != "application":
+        window = window.parent
+    log(f"window: {window.getRoleName()} «{window.name}»")
+    words = {w.name: w for w in bus.find_all(word_list, "label")}
+    assert sorted(words) == sorted(w for w, _ in WORDS), f"words found: {sorted(words)}"
+    pictures = {name: bus.find(window, "image", name) for name in PICTURES.values()}
+    log(f"word «ледя_ой» actions: {bus.actions(words['ледя_ой'])}, description: "
+        f"{words['ледя_ой'].description}")
+    log(f"picture «Буквы НН» actions: {bus.actions(pictures['Буквы НН'])}")
+
+    def place(word, code, expect):
+        mark = len(bus.heard)
+        bus.do_action(words[word], "Pick")
+        said(f"Взято слово {word}.", mark)
+        mark = len(bus.heard)
+        bus.do_action(pictures[PICTURES[code]], "Drop")
+        said(f"{word} — {expect}.", mark)
+
+    # A wrong drop: ветре_ый is н; it stays, and the check counts it.
+    place("ветре_ый", "nn", "осталось в списке")
+    mark = len(bus.heard)
+    bus.do_action(bus.find(window, "push button", "Проверить"), "Press")
+    said("Ошибок: 1", mark)
+    bus.find(window, "label", "1")
+    mark = len(bus.heard)
+    bus.do_action(bus.wait_find(window, "push button", "Заново"), "Press")
+    bus.wait_find(window, "push button", "Помогите!")
+    bus.pump(0.3)
+
+    # All twenty onto their pictures.
+    for word, code in WORDS:
+        place(word, code, "убрано из списка")
+    assert not bus.find_all(word_list, "label"), "words left in the list"
+    mark = len(bus.heard)
+    bus.do_action(bus.find(window, "push button", "Проверить"), "Press")
+    said("Ура-а-а !", mark)
+    bus.wait_find(window, "label", "Ура-а-а !")
+    bus.do_action(bus.wait_find(window, "push button", "Дальше"), "Press")
+    bus.wait_find(app, "label", "Подсказок:")
+    log("passed: the exercise was done through the accessibility bus alone")
+    bus.close()
+
+
+if __name__ == "__main__":
+    main()
