@@ -64,6 +64,10 @@ public:
             s.selectable = true;
             s.focused = picker && picker->isFocusOn(n);
             s.selected = picker && picker->pickedWord() == n;
+        } else {
+            // A picture is where the keyboard is while it is the chosen one.
+            WordPicker *picker = pickerOf(widget());
+            s.focused = picker && picker->isChosenWithFocus(widget());
         }
         return s;
     }

@@ -71,6 +71,12 @@ bool WordPicker::isFocusOn(int n) const
     return m_list->hasFocus() && m_pick.focusedWord() == n && m_view().isWordVisible(n);
 }
 
+bool WordPicker::isChosenWithFocus(const QWidget *picture) const
+{
+    return m_list->hasFocus() && picture && picture == pictureOf(m_pick.chosenPicture()) &&
+           m_view().targetPanelVisible;
+}
+
 void WordPicker::wordClicked(int n)
 {
     pick(n);
@@ -105,12 +111,10 @@ void WordPicker::dropFrom(const std::optional<WordPick::Drop> &drop)
 
 void WordPicker::dropped()
 {
-    const int was = m_pick.focusedWord();
     m_pick.dropped(m_view());
     updateMarks();
-    if (m_pick.focusedWord() != was) {
-        announceFocus();
-    }
+    // Back from the picture to the word the keyboard is on, the next one after a right drop.
+    announceFocus();
 }
 
 void WordPicker::viewChanged()
@@ -127,6 +131,7 @@ void WordPicker::cancel()
     m_pick.cancel();
     updateMarks();
     m_status->say(QStringLiteral("Слово отпущено."));
+    announceFocus();
 }
 
 bool WordPicker::eventFilter(QObject *watched, QEvent *event)
@@ -138,7 +143,9 @@ bool WordPicker::eventFilter(QObject *watched, QEvent *event)
         case QEvent::FocusIn:
             m_pick.settle(m_view());
             updateMarks();
-            announceFocus();
+            // After Qt has told of the list's own focus, which follows this event: the word
+            // is what the pupil is on.
+            QMetaObject::invokeMethod(this, &WordPicker::announceFocus, Qt::QueuedConnection);
             return false;
         case QEvent::FocusOut:
             updateMarks();
@@ -324,7 +331,7 @@ void WordPicker::updateMarks()
             m_focusMark->frame(m_list->rect().adjusted(6, 6, -6, -6));
         }
     } else {
-        m_focusMark->hide();
+        m_focusMark->clear();
     }
 
     QLabel *chosen = pictureOf(m_pick.chosenPicture());
@@ -332,7 +339,7 @@ void WordPicker::updateMarks()
         m_pictureMark->frame(chosen->geometry().adjusted(-kPictureMargin, -kPictureMargin,
                                                          kPictureMargin, kPictureMargin));
     } else {
-        m_pictureMark->hide();
+        m_pictureMark->clear();
     }
     updateClickWatch();
 }

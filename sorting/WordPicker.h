@@ -50,6 +50,8 @@ public:
 
     // Whether word n carries the keyboard's mark: the list has the focus and is on it.
     bool isFocusOn(int n) const;
+    // Whether `picture` carries the chosen picture's band while the list has the keyboard.
+    bool isChosenWithFocus(const QWidget *picture) const;
     int pickedWord() const { return m_pick.pickedWord(); }
     WordPick::Picture chosenPicture() const { return m_pick.chosenPicture(); }
 

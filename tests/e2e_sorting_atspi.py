@@ -7,10 +7,12 @@ Usage: e2e_sorting_atspi.py <program's pid> <log file>
 """
 
 import os
+import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
 
+import pyatspi  # noqa: E402
 from atspi_helper import AtSpi  # noqa: E402
 
 TITLE = "Н и НН в прилагательных"
@@ -58,6 +60,31 @@ def main():
     log(f"word «ледя_ой» actions: {bus.actions(words['ледя_ой'])}, description: "
         f"{words['ледя_ой'].description}")
     log(f"picture «Буквы НН» actions: {bus.actions(pictures['Буквы НН'])}")
+
+    def focused(role, name, since):
+        return bus.wait_event(
+            lambda e: e.type.startswith("object:state-changed:focused") and e.detail1 == 1
+            and e.role == role and e.name == name, since=since)
+
+    # The keyboard, as a screen reader follows it: the list's stop and its words, a pick, a
+    # chosen picture, Esc, and back to "Проверить". The keys go where the pointer rests, as on a
+    # desktop without a window manager.
+    box = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(box.x + 5), str(box.y + box.height - 5)],
+                   check=True)
+    for keys, check in [
+        ("Tab", lambda m: focused("label", "ледя_ой", m)),
+        ("Down", lambda m: focused("label", "лу_ый", m)),
+        ("space", lambda m: said("Взято слово лу_ый.", m)),
+        ("Right", lambda m: focused("image", "Буквы НН", m)),
+        ("Escape", lambda m: said("Слово отпущено.", m) and focused("label", "лу_ый", m)),
+        ("shift+Tab", lambda m: focused("push button", "Проверить", m)),
+    ]:
+        mark = len(bus.heard)
+        log(f"key: {keys}")
+        subprocess.run(["xdotool", "key", keys], check=True)
+        check(mark)
+    bus.pump(0.2)
 
     def place(word, code, expect):
         mark = len(bus.heard)

@@ -308,8 +308,16 @@ TEST_F(SortingPick, TheKeyboardsWordIsFocusedForAScreenReader)
     key(Qt::Key_Down);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(word(2))->state().focused);
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(word(1))->state().focused);
+    key(Qt::Key_Space);
+    key(Qt::Key_Right);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(picture("Image2"))->state().focused);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(picture("Image1"))->state().focused);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(picture("Image1"))->state().focused);
+    key(Qt::Key_Escape);
     key(Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(word(2))->state().focused);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(picture("Image1"))->state().focused);
 }
 
 } // namespace
