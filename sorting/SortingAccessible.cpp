@@ -49,7 +49,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Description) {
-            return m_kind == Word ? WordPicker::wordListKeys() : WordPicker::pictureKeys();
+            return m_kind == Word ? WordPicker::wordKeys() : WordPicker::pictureKeys();
         }
         return QAccessibleWidget::text(t);
     }

@@ -364,6 +364,11 @@ QString WordPicker::wordListKeys()
         "1 — сразу на картинку Н, 2 — на картинку НН; Esc — отпустить слово.");
 }
 
+QString WordPicker::wordKeys()
+{
+    return QStringLiteral("Пробел — взять, 1 — на картинку Н, 2 — на картинку НН.");
+}
+
 QString WordPicker::pictureKeys()
 {
     return QStringLiteral("Сюда кладут взятое слово: щелчком по картинке, пробелом или Вводом, "

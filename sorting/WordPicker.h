@@ -55,8 +55,10 @@ public:
     int pickedWord() const { return m_pick.pickedWord(); }
     WordPick::Picture chosenPicture() const { return m_pick.chosenPicture(); }
 
-    // The keys, as the controls' accessible descriptions tell them.
+    // The keys, as the controls' accessible descriptions tell them: all of them for the list,
+    // the few that act on a word for each word (read at every word, so kept short).
     static QString wordListKeys();
+    static QString wordKeys();
     static QString pictureKeys();
 
 protected:

@@ -254,7 +254,7 @@ TEST_F(SortingPick, AssistiveTechnologyPicksDropsAndHearsEveryOutcome)
     ASSERT_TRUE(wordIface);
     EXPECT_EQ(wordIface->role(), QAccessible::StaticText);
     EXPECT_EQ(wordIface->text(QAccessible::Name), "ледя_ой");
-    EXPECT_TRUE(wordIface->text(QAccessible::Description).contains("пробел"));
+    EXPECT_TRUE(wordIface->text(QAccessible::Description).contains("Пробел — взять"));
     EXPECT_EQ(wordIface->actionInterface()->localizedActionName("Pick"), "Взять слово");
     QAccessibleInterface *pictureIface = QAccessible::queryAccessibleInterface(picture("Image2"));
     EXPECT_EQ(pictureIface->role(), QAccessible::Graphic);
