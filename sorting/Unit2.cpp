@@ -320,6 +320,8 @@ void TForm2::onRetryClicked()
 {
     m_exercise.retry();
     render();
+    // The pupil sees every word come back; a screen reader says so.
+    m_status->say(QStringLiteral("Все слова снова в списке."));
 }
 
 void TForm2::onHelpClicked()

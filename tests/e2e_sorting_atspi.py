@@ -102,6 +102,7 @@ def main():
     bus.find(window, "label", "1")
     mark = len(bus.heard)
     bus.do_action(bus.wait_find(window, "push button", "Заново"), "Press")
+    said("Все слова снова в списке.", mark)
     bus.wait_find(window, "push button", "Помогите!")
     bus.pump(0.3)
 
