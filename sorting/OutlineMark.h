@@ -54,7 +54,7 @@ protected:
             return;
         }
         // Every other pixel, as the desktop draws its focus frames.
-        const QRect r = rect().adjusted(0, 0, -1, -1);
+        const QRect r = rect();
         for (int x = r.left(); x <= r.right(); x += 2) {
             painter.fillRect(x, r.top(), 1, 1, m_color);
             painter.fillRect(x, r.bottom(), 1, 1, m_color);

@@ -146,6 +146,14 @@ TEST_F(SortingPick, TheKeyboardMovesPicksChoosesAndDrops)
     key(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), named("Panel3"));
     EXPECT_GT(navyAtWord(1), 10) << "a dotted frame round the first word";
+    // The frame stands two pixels off the word on all four sides.
+    const QRect frame = inWindow(word(1), 2);
+    for (const QRect &side : {QRect(frame.topLeft(), QSize(frame.width(), 1)),
+                              QRect(frame.bottomLeft(), QSize(frame.width(), 1)),
+                              QRect(frame.topLeft(), QSize(1, frame.height())),
+                              QRect(frame.topRight(), QSize(1, frame.height()))}) {
+        EXPECT_GE(pixelsOf(kNavy, side), side.width() * side.height() / 2 - 1);
+    }
     key(Qt::Key_Down);
     EXPECT_EQ(navyAtWord(1), 0);
     EXPECT_GT(navyAtWord(2), 10);
