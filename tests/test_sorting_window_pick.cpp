@@ -229,7 +229,9 @@ TEST_F(SortingPick, TheKeyboardAloneDoesTheWholeExercise)
 
 TEST_F(SortingPick, AFingerTapsAndDragsAsTheMouseDoes)
 {
-    QPointingDevice *finger = QTest::createTouchDevice();
+    // Ours to delete, once its last event is through.
+    const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+    QPointingDevice *finger = device.get();
     auto tap = [&](QPoint global) {
         QTest::touchEvent(form->windowHandle(), finger).press(0, local(global));
         QTest::touchEvent(form->windowHandle(), finger).release(0, local(global));
