@@ -3,10 +3,13 @@
 #include "BevelPanel.h"
 #include "DesktopLook.h"
 #include "FormFrame.h"
+#include "LiveStatus.h"
 #include "ProgramButton.h"
 #include "TsButton.h"
 #include "WindowRules.h"
+#include "SortingAccessible.h"
 #include "WordDrag.h"
+#include "WordPicker.h"
 
 #include <QLabel>
 
@@ -58,6 +61,7 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent), m_exercise(*this)
     createInstructionPanel();
     createHelpPanel();
     createAdvicePanel();
+    createPicker();
     setKeyboardOrder();
     showOpeningView();
 }
@@ -187,13 +191,39 @@ void TForm2::createAdvicePanel()
     label->setGeometry(11, 15, 137, 28);
 }
 
+void TForm2::createPicker()
+{
+    m_status = new LiveStatus(this);
+    m_picker = new WordPicker(
+        m_wordListPanel, m_wordLabels, m_doubleNPicture, m_singleNPicture, m_status,
+        [this]() -> const SortingView & { return m_exercise.view(); },
+        [this](QLabel *picture, int word) { dropOnPicture(picture, word); });
+    connect(m_drag, &WordDrag::clicked, m_picker, &WordPicker::wordClicked);
+    sorting_accessible::describeWordList(m_wordListPanel, m_picker);
+    for (int k = 1; k <= kSortingWordCount; ++k) {
+        sorting_accessible::describeWord(m_wordLabels[static_cast<std::size_t>(k - 1)], k,
+                                         m_picker);
+    }
+    sorting_accessible::describePicture(m_doubleNPicture, m_picker);
+    sorting_accessible::describePicture(m_singleNPicture, m_picker);
+}
+
 void TForm2::setKeyboardOrder()
 {
-    // The check panel's buttons in their order, then "Помогите!" in the help panel; panels,
-    // labels and pictures take no focus.
+    // The check panel's buttons in their order, then "Помогите!" in the help panel, and last
+    // the word list, so that the window still starts on "Проверить"; labels and pictures take
+    // no focus of their own.
     setTabOrder(m_checkButton, m_retryButton);
     setTabOrder(m_retryButton, m_nextButton);
     setTabOrder(m_nextButton, m_helpButton);
+    // The ring of focus runs on from "Помогите!" to the window itself and round to the first
+    // stop, which is what the window's activation picks. Qt leaves a ring alone where the stop
+    // asked for already follows, so while the list is moved behind "Помогите!" the control
+    // made last stands in as a stop after it; the list then lies between "Помогите!" and the
+    // window, and the activation still finds "Проверить" first.
+    m_status->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(m_helpButton, m_wordListPanel);
+    m_status->setFocusPolicy(Qt::NoFocus);
 }
 
 void TForm2::showOpeningView()
@@ -212,7 +242,11 @@ void TForm2::render()
 {
     const SortingView &view = m_exercise.view();
 
-    setLabelText(m_errorCount, QString::fromStdString(view.errorCountText));
+    // Written only when it changes: each writing tells a screen reader that the name changed.
+    if (const QString count = QString::fromStdString(view.errorCountText);
+        m_errorCount->text() != count) {
+        setLabelText(m_errorCount, count);
+    }
     m_targetPanel->move(kColumnLeft, view.targetPanelTop);
 
     // clang-format off
@@ -244,6 +278,7 @@ void TForm2::render()
         }
         control->setVisible(shown);
     }
+    m_picker->viewChanged();
 }
 
 void TForm2::onSingleNDropped(int word)
@@ -258,20 +293,35 @@ void TForm2::onDoubleNDropped(int word)
 
 void TForm2::dropOnPicture(const QLabel *picture, int word)
 {
-    m_exercise.dropWord(word, hintOf(picture).toStdString());
+    const bool shown = m_exercise.view().isWordVisible(word) && m_exercise.view().targetPanelVisible;
+    const bool right = m_exercise.dropWord(word, hintOf(picture).toStdString());
     render();
+    m_picker->dropped();
+    if (shown) {
+        const QString caption = m_wordLabels[static_cast<std::size_t>(word - 1)]->text();
+        m_status->say(right ? QStringLiteral("%1 — убрано из списка.").arg(caption)
+                            : QStringLiteral("%1 — осталось в списке.").arg(caption));
+    }
 }
 
 void TForm2::onCheckClicked()
 {
     m_exercise.checkAnswers();
     render();
+    const SortingView &view = m_exercise.view();
+    if (view.praiseVisible) {
+        m_status->say(m_praise->text());
+    } else if (view.errorsVisible) {
+        m_status->say(m_errorsCaption->text() + QLatin1Char(' ') + m_errorCount->text());
+    }
 }
 
 void TForm2::onRetryClicked()
 {
     m_exercise.retry();
     render();
+    // The pupil sees every word come back; a screen reader says so.
+    m_status->say(QStringLiteral("Все слова снова в списке."));
 }
 
 void TForm2::onHelpClicked()

@@ -9,9 +9,11 @@
 #include <array>
 
 class BevelPanel;
+class LiveStatus;
 class QLabel;
 class TsButton;
 class WordDrag;
+class WordPicker;
 
 // The window of the sorting exercise, "Вариант 1": created hidden at start-up, shown by the
 // board, hidden (never destroyed) when closed.
@@ -50,6 +52,7 @@ private:
     void createInstructionPanel();
     void createHelpPanel();
     void createAdvicePanel();
+    void createPicker();
     void setKeyboardOrder();
     void showOpeningView();
 
@@ -90,6 +93,8 @@ private:
     TsButton *m_helpButton = nullptr;                       // sButton3, "Помогите!"
     BevelPanel *m_advicePanel = nullptr;                    // Panel6
     WordDrag *m_drag = nullptr;
+    WordPicker *m_picker = nullptr; // the words moved without a drag
+    LiveStatus *m_status = nullptr; // what a screen reader says as it happens
 
     QPointer<QWidget> m_help;
 };

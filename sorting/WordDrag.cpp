@@ -138,11 +138,14 @@ void WordDrag::release(const QPoint &globalPos)
     const Target *target = targetAt(globalPos);
     const std::function<void(int)> drop = target ? target->drop : nullptr;
     const int word = m_word;
+    const bool onItself = !target && QApplication::widgetAt(globalPos) == m_source;
     // The drag is over before the drop runs, so the handler sees the application as it is
     // without a drag: its own cursor, no grab.
     end();
     if (drop) {
         drop(word);
+    } else if (onItself) {
+        Q_EMIT clicked(word);
     }
 }
 

@@ -48,6 +48,9 @@ public:
 Q_SIGNALS:
     // A drag began; for a double click this comes once per press.
     void started(int word);
+    // A drag ended where it began, on its own word: a click on the word. It comes after the
+    // drag is over.
+    void clicked(int word);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -340,7 +340,10 @@ TEST_F(SortingWindowLook, FocusStartsOnCheckAndFollowsTheButtonsOrder)
 {
     ASSERT_TRUE(QApplication::focusWidget());
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton5");
-    // Only one button is shown at the start: Tab stays on it.
+    // Only one button is shown at the start: Tab goes from it to the word list, the last stop,
+    // and from there back to it.
+    QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Panel3");
     QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton5");
 
@@ -355,6 +358,8 @@ TEST_F(SortingWindowLook, FocusStartsOnCheckAndFollowsTheButtonsOrder)
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton5");
     QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton3");
+    QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Panel3");
     QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "sButton5");
 }

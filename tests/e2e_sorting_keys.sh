@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# End to end in a real X server: the sorting exercise with the keyboard alone (xdotool key:
+# Tab to the word list, arrows, Space, Left/Right, "1" and "2", Esc, Shift+Tab), its marks read
+# from screenshots; then, in a fresh program, with single clicks alone (a click on a word, a
+# click on a picture), no drag. Both end with "Ура-а-а !" and, for the keyboard, "Дальше".
+# Usage: e2e_sorting_keys.sh <program> <folder for the screenshots>
+set -euo pipefail
+program=${1:?program}
+shots=${2:?folder for the screenshots}
+source "$(dirname "$0")/support/e2e.sh"
+
+e2e_init e2e_sorting_keys "$shots"
+rm -f "$shots"/*.png
+e2e_start_x 1280x1024x24
+
+fail() { e2e_fail "$@"; }
+key() {
+  xdotool key --delay 60 "$@"
+  sleep 0.15
+}
+click() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.1
+  xdotool click 1
+  sleep 0.2
+}
+shoot() {
+  sleep 0.3
+  e2e_screenshot "$shots/screen.png"
+}
+# How many pixels of a colour (RRGGBB) a region (w h x y) of the last screenshot holds.
+count() {
+  convert "$shots/screen.png" -crop "$1x$2+$3+$4" +repage -fill black +opaque "#$5" \
+    -fill white -opaque "#$5" -format '%[fx:mean*w*h]' info: | cut -d. -f1
+}
+keep() { convert "$shots/screen.png" -crop "397x487+$SX+$SY" +repage "$shots/$1.png"; }
+
+codes=(n nn n n nn nn n n n nn nn n nn nn n nn nn nn n nn)
+NAVY=000080
+
+open_sorting() {
+  e2e_start_program "$program"
+  board=$(e2e_wait_window "^Н и НН в прилагательных\$" 439) || fail "the board did not appear"
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$board")"
+  BX=$X
+  BY=$((Y + HEIGHT - 351))
+}
+find_sorting() {
+  sorting=$(e2e_wait_window "^Н и НН в прилагательных\$" 397) || fail "the sorting window did not open"
+  read -r SX SY < <(e2e_origin "$sorting")
+  word_y() { echo $((SY + 16 + 16 + 21 * ($1 - 1) + 8)); }
+  word_x=$((SX + 24 + 34 + 15))
+  pic_x=$((SX + 208 + 29 + 51))
+  nn_y=$((SY + 127 + 24 + 43))
+  n_y=$((SY + 127 + 120 + 44))
+}
+# The navy of the marks round word k, and round the НН and Н pictures.
+navy_word() { count 110 20 $((SX + 24 + 32)) $(($(word_y "$1") - 10)) $NAVY; }
+navy_nn() { count 112 96 $((SX + 208 + 24)) $((SY + 127 + 19)) $NAVY; }
+navy_n() { count 112 96 $((SX + 208 + 24)) $((SY + 127 + 117)) $NAVY; }
+
+# --- The keyboard alone ----------------------------------------------------------------------
+open_sorting
+# The board starts on "Вариант 1": Space opens the exercise.
+key space
+find_sorting
+# The keyboard goes where the pointer rests, as on a desktop without a window manager; the
+# pointer stays still in a corner of the window from now on.
+xdotool mousemove $((SX + 5)) $((SY + 480))
+shoot
+keep keys-0-start
+[ "$(count 172 449 $((SX + 24)) $((SY + 16)) $NAVY)" -eq 0 ] || fail "a mark shows before any key"
+# The pictures' own pixels of the marks' navy, if any.
+base_nn=$(navy_nn)
+base_n=$(navy_n)
+
+key Tab
+shoot
+keep keys-1-focus-mark
+[ "$(navy_word 1)" -gt 20 ] || fail "no focus mark on the first word after Tab"
+key Down Down End Home
+shoot
+[ "$(navy_word 1)" -gt 20 ] || fail "Home did not bring the mark back to the first word"
+key space
+shoot
+keep keys-2-picked
+[ "$(navy_word 1)" -gt 300 ] || fail "the picked word is not shown inverted"
+key Right
+shoot
+keep keys-3-chosen-nn
+[ "$(navy_nn)" -gt $((base_nn + 300)) ] || fail "no band round the chosen НН picture"
+key Left
+shoot
+[ "$(navy_nn)" -eq "$base_nn" ] && [ "$(navy_n)" -gt $((base_n + 300)) ] ||
+  fail "Left did not choose the Н picture"
+key space
+shoot
+keep keys-4-dropped
+[ "$(navy_word 1)" -eq 0 ] || fail "ледя_ой stayed after its drop on Н"
+[ "$(navy_word 2)" -gt 20 ] || fail "the focus mark did not go on to the next word"
+# Esc lets a picked word go.
+key Return Tab Escape
+shoot
+[ "$(navy_word 2)" -lt 300 ] && [ "$(navy_nn)" -eq "$base_nn" ] || fail "Esc did not let the word go"
+# The other nineteen with "1" and "2".
+for k in $(seq 2 20); do
+  if [ "${codes[$((k - 1))]}" = n ]; then key 1; else key 2; fi
+done
+shoot
+keep keys-5-all-placed
+for k in 2 11 20; do
+  [ "$(count 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) FFFFCA)" -eq 840 ] ||
+    fail "word $k is still in the list after its key"
+done
+key shift+Tab space
+shoot
+keep keys-6-passed
+[ "$(count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00)" -gt 20 ] || fail "no Ура-а-а !"
+# "Дальше" is the first shown button now.
+key Tab space
+sleep 0.5
+e2e_find_window "^Н и НН в прилагательных\$" 397 >/dev/null && fail "Дальше did not close the window"
+kill "$E2E_PID"
+wait "$E2E_PID" 2>/dev/null || true
+E2E_PID=""
+
+# --- Single clicks alone ---------------------------------------------------------------------
+open_sorting
+click $((BX + 19 + 54 + 55)) $((BY + 16 + 24 + 12))
+find_sorting
+click "$word_x" "$(word_y 2)"
+shoot
+keep clicks-1-picked
+[ "$(navy_word 2)" -gt 300 ] || fail "a click did not pick лу_ый"
+[ "$(count 110 20 $((SX + 24 + 32)) $(($(word_y 1) - 10)) $NAVY)" -eq 0 ] ||
+  fail "a focus mark shows to the mouse"
+for k in $(seq 1 20); do
+  click "$word_x" "$(word_y "$k")"
+  if [ "${codes[$((k - 1))]}" = n ]; then click "$pic_x" "$n_y"; else click "$pic_x" "$nn_y"; fi
+done
+shoot
+keep clicks-2-all-placed
+for k in 1 10 20; do
+  [ "$(count 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) FFFFCA)" -eq 840 ] ||
+    fail "word $k is still in the list"
+done
+click $((SX + 208 + 31 + 50)) $((SY + 387 + 26 + 12))
+shoot
+keep clicks-3-passed
+[ "$(count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00)" -gt 20 ] || fail "no Ура-а-а !"
+e2e_check_alive
+echo "e2e_sorting_keys: passed; screenshots in $shots"
