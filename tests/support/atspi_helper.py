@@ -130,6 +130,15 @@ class AtSpi:
                 raise AssertionError(f"no {role} «{name}» appeared")
             self.pump(0.1)
 
+    def wait_any(self, root, role, timeout=10.0):
+        """Every showing object with this role, once there is at least one."""
+        end = time.monotonic() + timeout
+        while True:
+            found = self.find_all(root, role)
+            if found or time.monotonic() >= end:
+                return found
+            self.pump(0.1)
+
     @staticmethod
     def actions(obj):
         """The names of the object's actions."""
