@@ -5,7 +5,7 @@
 #include "ButtonMasks.h"
 #include "ProgramButton.h"
 #include "TsButton.h"
-#include "TsButtonInspector.h"
+#include "TsButtonProbe.h"
 
 #include <QApplication>
 #include <QImage>
@@ -44,7 +44,7 @@ void FullButtonRender(benchmark::State &state)
         state.SkipWithError("the button did not get the focus");
         return;
     }
-    const TsButtonInspector look(button);
+    const TsButtonProbe look(button);
     for (auto _ : state) {
         look.Render();
         benchmark::DoNotOptimize(look.RenderCache().bits());

@@ -116,8 +116,8 @@ protected:
     TsRect deviceFrame(const TsRect &logical) const;
 
 private:
-    // Tests and measurements look inside through TsButtonInspector; the fade timer ticks.
-    friend class TsButtonInspector;
+    // Tests and measurements look inside through TsButtonProbe; the fade timer ticks.
+    friend class TsButtonProbe;
     friend class TFadeTimer;
 
     // Draws the current look into the render cache (everything but the copy to the screen).

@@ -10,7 +10,7 @@
 #include "Pictures.h"
 #include "QtPrinting.h"
 #include "TsButton.h"
-#include "TsButtonInspector.h"
+#include "TsButtonProbe.h"
 #include "Unit1.h"
 
 #include <QApplication>
@@ -188,8 +188,8 @@ TEST_F(Board, EverySlotAtItsPlaceInItsLookAndOnlyTwoLiveAtStart)
         EXPECT_TRUE(b->font().bold());
         EXPECT_EQ(QFontInfo(b->font()).family(), "DejaVu Sans") << "Verdana's stand-in";
         EXPECT_EQ(b->FontColor(), QColor(0, 0, 0));
-        EXPECT_EQ(inspect(b).PaintingColor(), kPanelRgb);
-        EXPECT_EQ(inspect(b).HotPaintingColor(), (Rgb{143, 183, 207}));
+        EXPECT_EQ(probe(b).PaintingColor(), kPanelRgb);
+        EXPECT_EQ(probe(b).HotPaintingColor(), (Rgb{143, 183, 207}));
         fixture::expectNormalLook(b, kPanelRgb, s.live ? nullptr : &kPanelRgb);
         EXPECT_EQ(b->cursor().shape(), s.live ? Qt::PointingHandCursor : Qt::ArrowCursor);
 
@@ -231,8 +231,8 @@ TEST_F(Board, CloseButtonAsDesignedAndStaysInTheDockedPanelOnResize)
     EXPECT_EQ(close->font().pixelSize(), 13);
     EXPECT_TRUE(close->font().bold());
     EXPECT_EQ(close->FontColor(), QColor(255, 0, 255));
-    EXPECT_EQ(inspect(close).PaintingColor(), (Rgb{240, 225, 255}));
-    EXPECT_EQ(inspect(close).HotPaintingColor(), (Rgb{240, 225, 255}));
+    EXPECT_EQ(probe(close).PaintingColor(), (Rgb{240, 225, 255}));
+    EXPECT_EQ(probe(close).HotPaintingColor(), (Rgb{240, 225, 255}));
     fixture::expectNormalLook(close, Rgb{240, 225, 255});
     EXPECT_EQ(close->cursor().shape(), Qt::PointingHandCursor);
     for (QSize size : {QSize(700, 520), QSize(300, 200), QSize(439, 351)}) {

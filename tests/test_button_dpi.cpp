@@ -38,8 +38,8 @@ protected:
 
     const BgrImage &render()
     {
-        inspect(button).Render();
-        return inspect(button).RenderCache();
+        probe(button).Render();
+        return probe(button).RenderCache();
     }
 
     // The background the algorithm gives over the device rows, as the border's centre (picture
@@ -101,16 +101,16 @@ TEST_F(ButtonAtDeviceRatio, RunsAtTheRatioItWasStartedWith)
                              ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
                              : 1.0;
     EXPECT_DOUBLE_EQ(r, asked);
-    EXPECT_DOUBLE_EQ(inspect(button).RenderRatio(), asked);
+    EXPECT_DOUBLE_EQ(probe(button).RenderRatio(), asked);
 }
 
 TEST_F(ButtonAtDeviceRatio, TheLookHasTheDeviceSizeAndLandsPixelForPixel)
 {
     button->repaint();
-    const BgrImage &cache = inspect(button).RenderCache();
+    const BgrImage &cache = probe(button).RenderCache();
     ASSERT_EQ(cache.width(), w);
     ASSERT_EQ(cache.height(), h);
-    EXPECT_EQ(&inspect(button).LastShown(), &cache);
+    EXPECT_EQ(&probe(button).LastShown(), &cache);
 
     const QImage shot = panel->grab().toImage();
     ASSERT_DOUBLE_EQ(shot.devicePixelRatio(), r);
@@ -199,7 +199,7 @@ TEST_F(ButtonAtDeviceRatio, FocusDotsAreDrawnAtTheDeviceResolution)
     button->setFocus();
     ASSERT_TRUE(button->hasFocus());
     const BgrImage &img = render();
-    const TsRect c = inspect(button).CaptionRect();
+    const TsRect c = probe(button).CaptionRect();
     auto dev = [&](int v) { return static_cast<int>(std::floor(v * r + 0.5)); };
     const int left = dev(c.left - 1);
     const int top = dev(c.top - 1);
@@ -296,16 +296,16 @@ TEST_F(ButtonAtDeviceRatio, AScreenChangeEndsAFadeAndRebuildsTheShape)
     button->repaint();
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(25, 25));
     QApplication::sendEvent(button, &enter);
-    ASSERT_EQ(inspect(button).FadeMode(), TsFadeMode::In);
+    ASSERT_EQ(probe(button).FadeMode(), TsFadeMode::In);
     QEvent change(QEvent::ScreenChangeInternal);
     QApplication::sendEvent(button, &change);
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::None);
-    EXPECT_FALSE(inspect(button).FadeTimer()->isActive());
-    EXPECT_TRUE(inspect(button).ShapeStale());
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::None);
+    EXPECT_FALSE(probe(button).FadeTimer()->isActive());
+    EXPECT_TRUE(probe(button).ShapeStale());
     button->repaint();
-    EXPECT_FALSE(inspect(button).ShapeStale());
-    EXPECT_EQ(&inspect(button).LastShown(), &inspect(button).RenderCache());
-    EXPECT_EQ(inspect(button).RenderCache().width(), w);
+    EXPECT_FALSE(probe(button).ShapeStale());
+    EXPECT_EQ(&probe(button).LastShown(), &probe(button).RenderCache());
+    EXPECT_EQ(probe(button).RenderCache().width(), w);
 }
 
 // At 1× the looks are byte for byte those the button drew before it learnt device ratios

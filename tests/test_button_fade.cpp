@@ -22,7 +22,7 @@ protected:
         button->sStyle()->BtnEffects()->Fading()->setIntervalOut(100);
         showActive();
         button->repaint();
-        normal = inspect(button).RenderCache().pixel(15, 12);
+        normal = probe(button).RenderCache().pixel(15, 12);
         hot = masked(composed(kHotGrey[12], kHotPainting), 128, 255);
         ASSERT_EQ(normal, masked(composed(kNormalGrey[12], kPainting), 128, 255));
     }
@@ -47,7 +47,7 @@ protected:
         return Rgb{ch(a.r, b.r), ch(a.g, b.g), ch(a.b, b.b)};
     }
 
-    Rgb shown() const { return inspect(button).LastShown().pixel(15, 12); }
+    Rgb shown() const { return probe(button).LastShown().pixel(15, 12); }
 
     QLineEdit *edit = nullptr;
     Rgb normal;
@@ -59,25 +59,25 @@ protected:
 TEST_F(ButtonFade, FadeInShowsFiveFramesThenTheHotLook)
 {
     enter();
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::In);
-    EXPECT_EQ(inspect(button).FadePosition(), 1);
-    EXPECT_TRUE(inspect(button).FadeTimer()->isActive());
-    EXPECT_EQ(inspect(button).FadeTimer()->interval(), 100);
-    EXPECT_EQ(inspect(button).FadeFromImage().pixel(15, 12), normal);
-    EXPECT_EQ(inspect(button).RenderCache().pixel(15, 12), hot) << "the target is rendered at the start";
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::In);
+    EXPECT_EQ(probe(button).FadePosition(), 1);
+    EXPECT_TRUE(probe(button).FadeTimer()->isActive());
+    EXPECT_EQ(probe(button).FadeTimer()->interval(), 100);
+    EXPECT_EQ(probe(button).FadeFromImage().pixel(15, 12), normal);
+    EXPECT_EQ(probe(button).RenderCache().pixel(15, 12), hot) << "the target is rendered at the start";
 
     const int weights[] = {204, 153, 102, 51, 0}; // 20 % .. 100 % of the hot look
     for (int w : weights) {
-        inspect(button).FadeStep();
+        probe(button).FadeStep();
         EXPECT_EQ(shown(), frame(normal, hot, w)) << "weight " << w;
-        EXPECT_TRUE(&inspect(button).LastShown() != &inspect(button).RenderCache());
+        EXPECT_TRUE(&probe(button).LastShown() != &probe(button).RenderCache());
     }
-    EXPECT_EQ(inspect(button).FadePosition(), 6);
-    inspect(button).FadeStep();
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::None);
-    EXPECT_FALSE(inspect(button).FadeTimer()->isActive());
-    EXPECT_EQ(inspect(button).FadePosition(), 5);
-    EXPECT_EQ(&inspect(button).LastShown(), &inspect(button).RenderCache()) << "the end look is the target";
+    EXPECT_EQ(probe(button).FadePosition(), 6);
+    probe(button).FadeStep();
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::None);
+    EXPECT_FALSE(probe(button).FadeTimer()->isActive());
+    EXPECT_EQ(probe(button).FadePosition(), 5);
+    EXPECT_EQ(&probe(button).LastShown(), &probe(button).RenderCache()) << "the end look is the target";
     EXPECT_EQ(shown(), hot);
 }
 
@@ -85,65 +85,65 @@ TEST_F(ButtonFade, FadeOutAfterAFullFadeInShowsSixFrames)
 {
     enter();
     for (int i = 0; i < 6; ++i) {
-        inspect(button).FadeStep();
+        probe(button).FadeStep();
     }
-    ASSERT_EQ(inspect(button).FadeMode(), TsFadeMode::None);
+    ASSERT_EQ(probe(button).FadeMode(), TsFadeMode::None);
     leave();
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::Out);
-    EXPECT_EQ(inspect(button).FadePosition(), 5) << "a fade-out starts where the fade-in ended";
-    EXPECT_EQ(inspect(button).RenderCache().pixel(15, 12), normal);
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::Out);
+    EXPECT_EQ(probe(button).FadePosition(), 5) << "a fade-out starts where the fade-in ended";
+    EXPECT_EQ(probe(button).RenderCache().pixel(15, 12), normal);
     const int weights[] = {0, 51, 102, 153, 204, 255}; // fully hot .. almost normal
     for (int w : weights) {
-        inspect(button).FadeStep();
+        probe(button).FadeStep();
         EXPECT_EQ(shown(), frame(normal, hot, w)) << "weight " << w;
     }
-    EXPECT_EQ(inspect(button).FadePosition(), -1);
-    inspect(button).FadeStep();
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::None);
-    EXPECT_EQ(inspect(button).FadePosition(), 0);
+    EXPECT_EQ(probe(button).FadePosition(), -1);
+    probe(button).FadeStep();
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::None);
+    EXPECT_EQ(probe(button).FadePosition(), 0);
     EXPECT_EQ(shown(), normal);
 }
 
 TEST_F(ButtonFade, LeaveDuringFadeInGoesBackFromTheReachedStep)
 {
     enter();
-    inspect(button).FadeStep(); // 20 %
-    inspect(button).FadeStep(); // 40 %
+    probe(button).FadeStep(); // 20 %
+    probe(button).FadeStep(); // 40 %
     leave();
-    EXPECT_EQ(inspect(button).FadePosition(), 3);
-    inspect(button).FadeStep();
+    EXPECT_EQ(probe(button).FadePosition(), 3);
+    probe(button).FadeStep();
     EXPECT_EQ(shown(), frame(normal, hot, 102)) << "60 % hot, then back down";
-    inspect(button).FadeStep();
+    probe(button).FadeStep();
     EXPECT_EQ(shown(), frame(normal, hot, 153));
     // An enter during the fade-out starts again from the first step.
     enter();
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::In);
-    EXPECT_EQ(inspect(button).FadePosition(), 1);
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::In);
+    EXPECT_EQ(probe(button).FadePosition(), 1);
 }
 
 TEST_F(ButtonFade, PaintDuringAFadeCopiesTheTargetWithoutRendering)
 {
     enter();
-    inspect(button).FadeStep();
+    probe(button).FadeStep();
     button->repaint();
-    EXPECT_EQ(&inspect(button).LastShown(), &inspect(button).RenderCache());
+    EXPECT_EQ(&probe(button).LastShown(), &probe(button).RenderCache());
     EXPECT_EQ(shown(), hot);
-    inspect(button).FadeStep();
+    probe(button).FadeStep();
     EXPECT_EQ(shown(), frame(normal, hot, 153)) << "the next tick draws over it";
 }
 
 TEST_F(ButtonFade, PressStopsTheFadeAndShowsThePressedLook)
 {
     enter();
-    inspect(button).FadeStep();
+    probe(button).FadeStep();
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 10));
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::None);
-    EXPECT_FALSE(inspect(button).FadeTimer()->isActive());
-    EXPECT_EQ(inspect(button).FadePosition(), 4);
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::None);
+    EXPECT_FALSE(probe(button).FadeTimer()->isActive());
+    EXPECT_EQ(probe(button).FadePosition(), 4);
     button->repaint();
     EXPECT_EQ(shown(), masked(composed(kPressedGrey[12], kHotPainting), 128, 255));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 10));
-    EXPECT_EQ(inspect(button).FadePosition(), 4);
+    EXPECT_EQ(probe(button).FadePosition(), 4);
 }
 
 TEST_F(ButtonFade, FocusedButtonIgnoresEnterAndLeave)
@@ -152,12 +152,12 @@ TEST_F(ButtonFade, FocusedButtonIgnoresEnterAndLeave)
     button->setOnMouseEnter([&] { ++enters; });
     button->setFocus();
     enter();
-    EXPECT_TRUE(inspect(button).MouseOver());
+    EXPECT_TRUE(probe(button).MouseOver());
     EXPECT_EQ(enters, 1);
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::None);
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::None);
     leave();
-    EXPECT_FALSE(inspect(button).MouseOver());
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::None);
+    EXPECT_FALSE(probe(button).MouseOver());
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::None);
     EXPECT_TRUE(button->IsHot());
 }
 
@@ -165,7 +165,7 @@ TEST_F(ButtonFade, NoFadeWithZeroIterationsOrFadingOff)
 {
     button->sStyle()->BtnEffects()->Fading()->setIterations(0);
     enter();
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::None);
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::None);
     button->repaint();
     EXPECT_EQ(shown(), hot) << "the new look at once";
     leave();
@@ -174,15 +174,15 @@ TEST_F(ButtonFade, NoFadeWithZeroIterationsOrFadingOff)
     button->repaint();
     EXPECT_EQ(shown(), normal);
     enter();
-    EXPECT_EQ(inspect(button).FadeMode(), TsFadeMode::None);
+    EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::None);
 }
 
 TEST_F(ButtonFade, RealTimerEndsOnTheTargetLook)
 {
     button->sStyle()->BtnEffects()->Fading()->setIntervalIn(5);
     enter();
-    QTRY_COMPARE_WITH_TIMEOUT(inspect(button).FadeMode(), TsFadeMode::None, 2000);
-    EXPECT_FALSE(inspect(button).FadeTimer()->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(probe(button).FadeMode(), TsFadeMode::None, 2000);
+    EXPECT_FALSE(probe(button).FadeTimer()->isActive());
     EXPECT_EQ(shown(), hot);
 }
 
@@ -190,7 +190,7 @@ TEST_F(ButtonFade, DestroyedMidFadeLeavesNoTick)
 {
     button->sStyle()->BtnEffects()->Fading()->setIntervalIn(1);
     enter();
-    ASSERT_TRUE(inspect(button).FadeTimer()->isActive());
+    ASSERT_TRUE(probe(button).FadeTimer()->isActive());
     delete button;
     button = nullptr;
     QTest::qWait(30); // any tick left would run on freed memory

@@ -271,11 +271,11 @@ TEST_F(ButtonInput, EveryWayOfClickingRunsTheOneClick)
     EXPECT_EQ(order, once) << "click()";
 
     order.clear();
-    const TsRect up = inspect(button).CaptionRect();
+    const TsRect up = probe(button).CaptionRect();
     button->animateClick();
     EXPECT_TRUE(button->isDown()) << "held down while the animation runs";
-    EXPECT_EQ(inspect(button).CaptionRect().left, up.left + 1) << "the pressed look's caption";
-    EXPECT_EQ(inspect(button).CaptionRect().top, up.top + 1);
+    EXPECT_EQ(probe(button).CaptionRect().left, up.left + 1) << "the pressed look's caption";
+    EXPECT_EQ(probe(button).CaptionRect().top, up.top + 1);
     EXPECT_TRUE(order.isEmpty()) << "nothing before the animation ends";
     EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() >= 2; }, 1000));
     EXPECT_EQ(order, once) << "animateClick()";
@@ -344,11 +344,11 @@ TEST_F(ButtonInput, ADisabledDefaultButtonIsNeverHot)
     plain->setGeometry(20, 20, 111, 25);
     configureAsProgram(plain, QStringLiteral("Вариант 1"), 16765606);
     plain->setEnabled(false);
-    inspect(plain).Render();
+    probe(plain).Render();
     button->setEnabled(false);
     EXPECT_FALSE(button->IsHot());
-    inspect(button).Render();
-    EXPECT_TRUE(inspect(button).RenderCache() == inspect(plain).RenderCache()) << "the disabled normal look";
+    probe(button).Render();
+    EXPECT_TRUE(probe(button).RenderCache() == probe(plain).RenderCache()) << "the disabled normal look";
 }
 
 TEST_F(ButtonInput, ClickedSignalAndAccessibleName)

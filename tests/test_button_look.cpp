@@ -85,13 +85,13 @@ TEST_F(ProgramButton, FontsResolveToInstalledFaces)
 
 TEST_F(ProgramButton, NormalLook)
 {
-    inspect(button).Render();
+    probe(button).Render();
     EXPECT_FALSE(button->IsHot());
     // Inside the border the centre tile (picture 128, opacity 255) lies over the composed rows.
     for (int y : {0 + 10, 12, 14}) {
         EXPECT_EQ(cache(15, y), masked(composed(kNormalGrey[y], kPainting), 128, 255)) << y;
     }
-    expectSides(inspect(button).RenderCache(), composed(kNormalGrey[12], kPainting), kNormalLeft,
+    expectSides(probe(button).RenderCache(), composed(kNormalGrey[12], kPainting), kNormalLeft,
                 kNormalRight);
     // Top edge at x = 12: the light line over row 0 and 1 of the gradient.
     EXPECT_EQ(cache(12, 0), masked(composed(kNormalGrey[0], kPainting), 255, 102));
@@ -110,13 +110,13 @@ TEST_F(ProgramButton, HotLookWhilePointerIsOver)
     showActive();
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(25, 25));
     QApplication::sendEvent(button, &enter);
-    ASSERT_TRUE(inspect(button).MouseOver());
+    ASSERT_TRUE(probe(button).MouseOver());
     ASSERT_TRUE(button->IsHot());
-    inspect(button).Render();
+    probe(button).Render();
     for (int y : {10, 12, 14}) {
         EXPECT_EQ(cache(15, y), masked(composed(kHotGrey[y], kHotPainting), 128, 255)) << y;
     }
-    expectSides(inspect(button).RenderCache(), composed(kHotGrey[12], kHotPainting), kHotLeft, kHotRight);
+    expectSides(probe(button).RenderCache(), composed(kHotGrey[12], kHotPainting), kHotLeft, kHotRight);
     // The composed rows of the worked example, under the mask's centre.
     EXPECT_EQ(composed(kHotGrey[0], kHotPainting), (Rgb{132, 144, 152}));
     EXPECT_EQ(composed(kHotGrey[24], kHotPainting), (Rgb{190, 202, 209}));
@@ -125,14 +125,14 @@ TEST_F(ProgramButton, HotLookWhilePointerIsOver)
 TEST_F(ProgramButton, PressedLookShiftsGradientAndCaption)
 {
     showActive();
-    inspect(button).Render();
-    const QRect normalInk = inkBox(inspect(button).RenderCache());
+    probe(button).Render();
+    const QRect normalInk = inkBox(probe(button).RenderCache());
     ASSERT_TRUE(normalInk.isValid());
 
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(50, 12));
     ASSERT_TRUE(button->isDown());
-    inspect(button).Render();
-    const BgrImage &img = inspect(button).RenderCache();
+    probe(button).Render();
+    const BgrImage &img = probe(button).RenderCache();
     // Row y holds the hot gradient's row y - 1.
     for (int y : {11, 13, 14}) {
         EXPECT_EQ(img.pixel(15, y), masked(composed(kPressedGrey[y], kHotPainting), 128, 255)) << y;
@@ -169,10 +169,10 @@ TEST_F(ProgramButton, PressedLookWithoutAPaintableHotGradientKeepsNoStalePixels)
             } else {
                 button->clearFocus();
             }
-            inspect(button).Render(); // the look before the press, left in the render cache
+            probe(button).Render(); // the look before the press, left in the render cache
             QTest::mousePress(button, Qt::LeftButton, {}, QPoint(50, 12));
-            inspect(button).Render();
-            const BgrImage pressed = inspect(button).RenderCache();
+            probe(button).Render();
+            const BgrImage pressed = probe(button).RenderCache();
             QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(200, 12));
             return pressed;
         };
@@ -186,15 +186,15 @@ TEST_F(ProgramButton, PressedLookWithoutAPaintableHotGradientKeepsNoStalePixels)
 
 TEST_F(ProgramButton, DisabledLookIsNormalMixedWithThePanel)
 {
-    inspect(button).Render();
-    const BgrImage normal = inspect(button).RenderCache();
+    probe(button).Render();
+    const BgrImage normal = probe(button).RenderCache();
     button->setEnabled(false);
     button->setFocus();
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(25, 25));
     QApplication::sendEvent(button, &enter);
     EXPECT_FALSE(button->IsHot());
-    EXPECT_FALSE(inspect(button).MouseOver()) << "a disabled button takes no part in pointer tracking";
-    inspect(button).Render();
+    EXPECT_FALSE(probe(button).MouseOver()) << "a disabled button takes no part in pointer tracking";
+    probe(button).Render();
     for (int y = 0; y < 25; ++y) {
         for (int x = 0; x < 111; ++x) {
             ASSERT_EQ(cache(x, y), disabled(normal.pixel(x, y), kPanel)) << x << "," << y;
@@ -238,17 +238,17 @@ TEST_F(ProgramButton, CutCornersShowTheParent)
     EXPECT_EQ(missing[2], 6);
     EXPECT_EQ(missing[3], 5);
     // Just inside the corners the button itself is on screen.
-    EXPECT_EQ(screen(3, 3), inspect(button).RenderCache().pixel(3, 3));
-    EXPECT_EQ(screen(15, 12), inspect(button).RenderCache().pixel(15, 12));
-    EXPECT_FALSE(inspect(button).ShapeStale());
+    EXPECT_EQ(screen(3, 3), probe(button).RenderCache().pixel(3, 3));
+    EXPECT_EQ(screen(15, 12), probe(button).RenderCache().pixel(15, 12));
+    EXPECT_FALSE(probe(button).ShapeStale());
 
     // A new size rebuilds the shape at the next render, from the look drawn then: the focused
     // button is hot, and the hot look has five holes at every corner.
     button->setFocus();
     button->resize(100, 25);
-    EXPECT_TRUE(inspect(button).ShapeStale());
-    inspect(button).Render();
-    EXPECT_FALSE(inspect(button).ShapeStale());
+    EXPECT_TRUE(probe(button).ShapeStale());
+    probe(button).Render();
+    EXPECT_FALSE(probe(button).ShapeStale());
     const QRegion hotShape = button->mask();
     EXPECT_EQ(QRegion(0, 0, 100, 25).subtracted(hotShape).rectCount() > 0, true);
     int holes = 0;
@@ -268,8 +268,8 @@ TEST_F(ProgramButton, FocusedButtonIsHotWithDottedFrame)
     button->setFocus();
     ASSERT_TRUE(button->hasFocus());
     EXPECT_TRUE(button->IsHot()) << "focused without the pointer over it";
-    inspect(button).Render();
-    const TsRect c = inspect(button).CaptionRect();
+    probe(button).Render();
+    const TsRect c = probe(button).CaptionRect();
     const TsRect frame{c.left - 1, c.top - 1, c.right + 1, c.bottom + 1};
     const Rgb black{0, 0, 0};
     const Rgb white{255, 255, 255};
@@ -288,7 +288,7 @@ TEST_F(ProgramButton, FocusedButtonIsHotWithDottedFrame)
 
     // Without ShowFocus the frame goes, the hot look stays.
     button->setShowFocus(false);
-    inspect(button).Render();
+    probe(button).Render();
     EXPECT_NE(cache(frame.left, frame.top), black);
     EXPECT_EQ(cache(15, 12), masked(composed(kHotGrey[12], kHotPainting), 128, 255));
 }
@@ -299,7 +299,7 @@ TEST_F(ProgramButton, CaptionIsCentredWithTheOddWidening)
     const int tw = fm.horizontalAdvance(button->Caption());
     const int o = (111 - tw) / 2;
     const int t = (25 - fm.height()) / 2;
-    const TsRect c = inspect(button).CaptionRect();
+    const TsRect c = probe(button).CaptionRect();
     EXPECT_EQ(c.left, o - 1);
     EXPECT_EQ(c.right, 111 - o + 2);
     EXPECT_EQ(c.top, t);
@@ -307,8 +307,8 @@ TEST_F(ProgramButton, CaptionIsCentredWithTheOddWidening)
 
     // The ink is centred within a pixel or two (the rectangle is one pixel wider on the left
     // and two on the right, the text starts at its left).
-    inspect(button).Render();
-    const QRect ink = inkBox(inspect(button).RenderCache());
+    probe(button).Render();
+    const QRect ink = inkBox(probe(button).RenderCache());
     ASSERT_TRUE(ink.isValid());
     EXPECT_NEAR(ink.left() - 0, 111 - 1 - ink.right(), 4);
 }
@@ -317,13 +317,13 @@ TEST_F(ProgramButton, WideCaptionWrapsAndCentresItsLines)
 {
     button->resize(75, 40);
     button->setCaption(QStringLiteral("Очень длинная надпись"));
-    const TsRect c = inspect(button).CaptionRect();
+    const TsRect c = probe(button).CaptionRect();
     const QFontMetrics fm(button->font());
     EXPECT_GT(c.bottom - c.top, fm.height() + 6) << "several lines";
     EXPECT_GE(c.left, -1);
-    inspect(button).Render();
+    probe(button).Render();
     // Each line is centred: the ink of every line is balanced about the middle.
-    const BgrImage &img = inspect(button).RenderCache();
+    const BgrImage &img = probe(button).RenderCache();
     std::vector<std::pair<int, int>> lines; // first and last ink column of each line
     bool inLine = false;
     for (int y = 0; y < img.height(); ++y) {
@@ -356,17 +356,17 @@ TEST_F(ProgramButton, ParentColourIsFollowedOnlyWhileAsked)
     auto *plain = new TsButton(panel.get());
     plain->resize(75, 25);
     EXPECT_TRUE(plain->sStyle()->Painting()->ParentColor());
-    EXPECT_EQ(inspect(plain).PaintingColor(), kPanel);
+    EXPECT_EQ(probe(plain).PaintingColor(), kPanel);
     QPalette pal = panel->palette();
     pal.setColor(QPalette::Window, QColor(10, 20, 30));
     panel->setPalette(pal);
-    EXPECT_EQ(inspect(plain).PaintingColor(), (Rgb{10, 20, 30}));
+    EXPECT_EQ(probe(plain).PaintingColor(), (Rgb{10, 20, 30}));
     // No gradient: the plain painting colour under the mask's centre.
-    inspect(plain).Render();
-    EXPECT_EQ(inspect(plain).RenderCache().pixel(12, 12), masked(Rgb{10, 20, 30}, 128, 255));
+    probe(plain).Render();
+    EXPECT_EQ(probe(plain).RenderCache().pixel(12, 12), masked(Rgb{10, 20, 30}, 128, 255));
     plain->sStyle()->Painting()->setColor(clInfoBk);
-    EXPECT_EQ(inspect(plain).PaintingColor(), kPanel);
-    EXPECT_EQ(inspect(button).PaintingColor(), kPainting) << "an explicit colour ignores the panel";
+    EXPECT_EQ(probe(plain).PaintingColor(), kPanel);
+    EXPECT_EQ(probe(button).PaintingColor(), kPainting) << "an explicit colour ignores the panel";
 }
 
 TEST_F(ProgramButton, CloseButtonOwnColours)
@@ -378,9 +378,9 @@ TEST_F(ProgramButton, CloseButtonOwnColours)
     close->setFocus();
     showActive();
     close->setFocus();
-    inspect(close).Render();
+    probe(close).Render();
     const Rgb own{240, 225, 255};
-    EXPECT_EQ(inspect(close).RenderCache().pixel(15, 12), masked(composed(kHotGrey[12], own), 128, 255));
+    EXPECT_EQ(probe(close).RenderCache().pixel(15, 12), masked(composed(kHotGrey[12], own), 128, 255));
 }
 
 // A menu opened over the window sends the focused button a focus-out, yet the keyboard focus
@@ -391,8 +391,8 @@ TEST_F(ProgramButton, AnOpenMenuLeavesTheFocusedButtonsLookAsItWas)
     showActive();
     button->setFocus();
     ASSERT_TRUE(button->hasFocus());
-    inspect(button).Render();
-    const BgrImage before = inspect(button).RenderCache();
+    probe(button).Render();
+    const BgrImage before = probe(button).RenderCache();
 
     struct PopupFocusOuts : QObject
     {
@@ -412,8 +412,8 @@ TEST_F(ProgramButton, AnOpenMenuLeavesTheFocusedButtonsLookAsItWas)
     menu.popup(panel->mapToGlobal(QPoint(0, 0)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
     ASSERT_EQ(seen.count, 1) << "the menu's focus-out reached the button";
-    inspect(button).Render();
-    EXPECT_TRUE(inspect(button).RenderCache() == before) << "hot, with its dotted frame";
+    probe(button).Render();
+    EXPECT_TRUE(probe(button).RenderCache() == before) << "hot, with its dotted frame";
     menu.close();
     button->removeEventFilter(&seen);
 }

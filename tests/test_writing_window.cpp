@@ -4,7 +4,7 @@
 #include "ButtonFixture.h"
 #include "Faces.h"
 #include "PanelPixels.h"
-#include "TsButtonInspector.h"
+#include "TsButtonProbe.h"
 #include "test_writing_window_fixture.h"
 
 #include "BevelPanel.h"
@@ -202,7 +202,7 @@ TEST_F(WritingLook, CheckPanelTextsAndTheFourButtonsInTheirLook)
         EXPECT_EQ(b->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_EQ(b->sStyle()->SkinSection(), "TsButton");
         EXPECT_EQ(b->sStyle()->GroupIndex(), 0);
-        EXPECT_EQ(inspect(b).PaintingColor(), painting) << "its own colour, not the panel's";
+        EXPECT_EQ(probe(b).PaintingColor(), painting) << "its own colour, not the panel's";
         fixture::expectNormalLook(b, painting);
         EXPECT_EQ(b->sStyle()->HotStyle()->HotPainting()->Transparency(), 0);
     }

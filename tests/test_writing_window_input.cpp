@@ -4,7 +4,7 @@
 // step, the help window and the board included.
 #include "test_writing_window_fixture.h"
 
-#include "TsButtonInspector.h"
+#include "TsButtonProbe.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -479,13 +479,13 @@ protected:
         QTest::qWait(120);
         ASSERT_EQ(QApplication::focusWidget(), b);
         ASSERT_TRUE(b->underMouse()) << "the pointer rests on the button";
-        const BgrImage shown = inspect(b).LastShown();
-        const TsRect caption = inspect(b).CaptionRect();
+        const BgrImage shown = probe(b).LastShown();
+        const TsRect caption = probe(b).CaptionRect();
         const int m = b->FocusMargin();
         EXPECT_EQ(shown.pixel(caption.left - m, caption.top - m), (Rgb{0, 0, 0}))
             << "the focus frame's first dot";
-        inspect(b).Render();
-        EXPECT_TRUE(shown == inspect(b).RenderCache()) << "a stale look is on screen";
+        probe(b).Render();
+        EXPECT_TRUE(shown == probe(b).RenderCache()) << "a stale look is on screen";
     }
 };
 

@@ -8,7 +8,7 @@
 #include "ProgramButton.h"
 #include "TsBorderMasks.h"
 #include "TsButton.h"
-#include "TsButtonInspector.h"
+#include "TsButtonProbe.h"
 
 #include <QApplication>
 #include <QFont>
@@ -134,7 +134,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
     }
 
-    Rgb cache(int x, int y) const { return inspect(button).RenderCache().pixel(x, y); }
+    Rgb cache(int x, int y) const { return probe(button).RenderCache().pixel(x, y); }
 
     std::unique_ptr<QWidget> panel;
     TsButton *button = nullptr;

@@ -5,10 +5,10 @@
 // A look inside a skinned button for tests and measurements: its render cache, the image its
 // last paint showed, the fade's state and the shape's staleness. Windows never need any of it;
 // they use the button's own interface.
-class TsButtonInspector
+class TsButtonProbe
 {
 public:
-    explicit TsButtonInspector(TsButtonControl *button) : m_b(button) {}
+    explicit TsButtonProbe(TsButtonControl *button) : m_b(button) {}
 
     // Renders the current look into the render cache, as a paint does, without showing it.
     void Render() const { m_b->Render(); }
@@ -36,7 +36,7 @@ private:
     TsButtonControl *m_b;
 };
 
-inline TsButtonInspector inspect(TsButtonControl *button)
+inline TsButtonProbe probe(TsButtonControl *button)
 {
-    return TsButtonInspector(button);
+    return TsButtonProbe(button);
 }
