@@ -51,7 +51,7 @@ public:
     TsBGImage(const TsBGImage &) = delete;
     TsBGImage &operator=(const TsBGImage &) = delete;
 
-    // No program button has a picture; the name is kept for the described interface.
+    // No program button has a picture; the name is kept as a published property of the style.
     const std::string &ImageName() const { return m_imageName; }
     void setImageName(std::string name) { m_imageName = std::move(name); }
 
@@ -100,7 +100,8 @@ class TsBackground : public TsHotBackground
 public:
     using TsHotBackground::TsHotBackground;
 
-    // Kept for the described interface: it would let a skin repaint on messages; no effect.
+    // Kept as a published property of the style: it would let a skin repaint on messages; it
+    // has no effect.
     bool ListenMSG() const { return m_listenMsg; }
     void setListenMSG(bool on) { m_listenMsg = on; }
 

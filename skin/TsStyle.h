@@ -33,7 +33,7 @@ public:
     void setColor(TColor color);
     bool ParentColor() const { return m_parentColor; }
     void setParentColor(bool on);
-    // Kept for the described interface; the button's render does not read it.
+    // Kept as a published property of the style; the button's render does not read it.
     int Transparency() const { return m_transparency; }
     void setTransparency(int percent);
     // The bevel drawn when the border mask is switched off.
@@ -56,8 +56,9 @@ public:
 
     TColor Color() const { return m_color; }
     void setColor(TColor color);
-    // Transparency, FontColor and FontStyle are kept for the described interface: a loaded skin
-    // would use them; the button's render does not read them (its caption keeps its colour).
+    // Transparency, FontColor and FontStyle are kept as published properties of the style: a
+    // loaded skin would use them; the button's render does not read them (its caption keeps its
+    // colour).
     int Transparency() const { return m_transparency; }
     void setTransparency(int percent);
     TColor FontColor() const { return m_fontColor; }
@@ -158,8 +159,8 @@ private:
     TsMaskedBorders m_maskedBorders;
 };
 
-// Shadow settings; buttons never draw a shadow, the settings are kept for the described
-// interface.
+// Shadow settings; buttons never draw a shadow, the settings are kept as part of the style's
+// published properties.
 class TsShadow
 {
 public:
@@ -196,7 +197,7 @@ public:
     virtual ~TsGenStyle() = default;
 
     // SkinSection and GroupIndex name a section of a loaded skin and group controls for it;
-    // no skin is ever loaded, so they are kept for the described interface only.
+    // no skin is ever loaded, so they are kept as published properties of the style only.
     const std::string &SkinSection() const { return m_skinSection; }
     void setSkinSection(std::string section) { m_skinSection = std::move(section); }
     int GroupIndex() const { return m_groupIndex; }

@@ -147,7 +147,7 @@ class AtSpi:
 
     @staticmethod
     def _described(action, i):
-        # Not every toolkit answers for localized names; the description says the same.
+        # Not every toolkit answers for localized names; the action's own description says the same.
         for ask in (action.getLocalizedName, action.getDescription):
             try:
                 text = ask(i)
