@@ -24,8 +24,7 @@ protected:
     void SetUp() override
     {
         ProgramButton::SetUp();
-        edit = new QLineEdit(panel.get());
-        edit->setGeometry(20, 55, 100, 20);
+        edit = addFocusHolder();
         edit->setFocus();
         button->sStyle()->BtnEffects()->Fading()->setEnabled(false);
         showActive();

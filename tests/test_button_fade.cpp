@@ -14,8 +14,7 @@ protected:
     void SetUp() override
     {
         ProgramButton::SetUp();
-        edit = new QLineEdit(panel.get());
-        edit->setGeometry(20, 55, 100, 20);
+        edit = addFocusHolder();
         edit->setFocus();
         // Long intervals: the ticks are driven by the test, the real timer never fires first.
         button->sStyle()->BtnEffects()->Fading()->setIntervalIn(100);

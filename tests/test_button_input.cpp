@@ -19,8 +19,7 @@ protected:
     void SetUp() override
     {
         ProgramButton::SetUp();
-        edit = new QLineEdit(panel.get());
-        edit->setGeometry(20, 55, 100, 20);
+        edit = addFocusHolder();
         other = new TsButton(panel.get());
         other->setGeometry(140, 20, 60, 25);
         button->setOnClick([this] { ++clicks; });

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLineEdit>
 #include <QPalette>
 #include <QTest>
 #include <QWidget>
@@ -125,6 +126,15 @@ protected:
         button = new TsButton(panel.get());
         button->setGeometry(20, 20, 111, 25);
         configureAsProgram(button, QStringLiteral("Вариант 1"), 16765606);
+    }
+
+    // An edit box under the button, to hold the focus away from it (a focused button shows its
+    // focused look).
+    QLineEdit *addFocusHolder()
+    {
+        auto *edit = new QLineEdit(panel.get());
+        edit->setGeometry(20, 55, 100, 20);
+        return edit;
     }
 
     void showActive()
