@@ -47,14 +47,14 @@ QLabel *WordPicker::label(int n) const
     return n >= 1 && n <= kSortingWordCount ? m_words[static_cast<std::size_t>(n - 1)] : nullptr;
 }
 
-QLabel *WordPicker::pictureOf(WordPick::Picture picture) const
+QLabel *WordPicker::pictureOf(SortingPick::Picture picture) const
 {
     switch (picture) {
-    case WordPick::Picture::DoubleN:
+    case SortingPick::Picture::DoubleN:
         return m_doubleN;
-    case WordPick::Picture::SingleN:
+    case SortingPick::Picture::SingleN:
         return m_singleN;
-    case WordPick::Picture::None:
+    case SortingPick::Picture::None:
         break;
     }
     return nullptr;
@@ -96,12 +96,12 @@ bool WordPicker::dropOn(const QLabel *picture)
 {
     const std::string_view code =
         picture == m_doubleN ? kDoubleNCode : (picture == m_singleN ? kSingleNCode : "");
-    const std::optional<WordPick::Drop> drop = m_pick.dropPickedOn(m_view(), code);
+    const std::optional<SortingPick::Drop> drop = m_pick.dropPickedOn(m_view(), code);
     dropFrom(drop);
     return drop.has_value();
 }
 
-void WordPicker::dropFrom(const std::optional<WordPick::Drop> &drop)
+void WordPicker::dropFrom(const std::optional<SortingPick::Drop> &drop)
 {
     if (!drop) {
         return;
@@ -170,19 +170,19 @@ bool WordPicker::handleKey(const QKeyEvent *key)
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return false;
     }
-    std::optional<WordPick::Move> move;
+    std::optional<SortingPick::Move> move;
     switch (key->key()) {
     case Qt::Key_Up:
-        move = WordPick::Move::Previous;
+        move = SortingPick::Move::Previous;
         break;
     case Qt::Key_Down:
-        move = WordPick::Move::Next;
+        move = SortingPick::Move::Next;
         break;
     case Qt::Key_Home:
-        move = WordPick::Move::First;
+        move = SortingPick::Move::First;
         break;
     case Qt::Key_End:
-        move = WordPick::Move::Last;
+        move = SortingPick::Move::Last;
         break;
     case Qt::Key_1:
         dropFrom(m_pick.dropFocusedOn(view, kSingleNCode));
@@ -208,7 +208,7 @@ bool WordPicker::handlePickKey(const QKeyEvent *key)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (picked && m_pick.chosenPicture() != WordPick::Picture::None) {
+        if (picked && m_pick.chosenPicture() != SortingPick::Picture::None) {
             dropFrom(m_pick.dropOnChosen(view));
         } else if (m_pick.focusedWord() != m_pick.pickedWord()) {
             pick(m_pick.focusedWord());
@@ -224,7 +224,7 @@ bool WordPicker::handlePickKey(const QKeyEvent *key)
             // Tab goes on to the next control as everywhere; the arrows have nothing to do.
             return key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
         }
-        if (m_pick.choose(view, forward ? WordPick::Move::Next : WordPick::Move::Previous)) {
+        if (m_pick.choose(view, forward ? SortingPick::Move::Next : SortingPick::Move::Previous)) {
             updateMarks();
             QLabel *chosen = pictureOf(m_pick.chosenPicture());
             QAccessibleEvent focus(chosen, QAccessible::Focus);

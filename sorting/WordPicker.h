@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WordPick.h"
+#include "SortingPick.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,7 +20,7 @@ class QWidget;
 // stop of its own where the arrows move over the words, Space or Enter picks, Left, Right or Tab
 // choose a picture and Space or Enter drops, "1" and "2" drop straight away, Esc lets go; and
 // assistive technology picks and drops through the controls' actions. What is picked and
-// chosen is kept by WordPick; this shows it (a mark on the picked word, on the chosen picture
+// chosen is kept by SortingPick; this shows it (a mark on the picked word, on the chosen picture
 // and, while the list has the keyboard, on the word the keyboard is on) and says what happened
 // on the window's live status.
 //
@@ -53,7 +53,7 @@ public:
     // Whether `picture` carries the chosen picture's band while the list has the keyboard.
     bool isChosenWithFocus(const QWidget *picture) const;
     int pickedWord() const { return m_pick.pickedWord(); }
-    WordPick::Picture chosenPicture() const { return m_pick.chosenPicture(); }
+    SortingPick::Picture chosenPicture() const { return m_pick.chosenPicture(); }
 
     // The keys, as the controls' accessible descriptions tell them: all of them for the list,
     // the few that act on a word for each word (read at every word, so kept short).
@@ -68,13 +68,13 @@ private:
     bool handleKey(const QKeyEvent *key);
     bool handlePickKey(const QKeyEvent *key);
     bool watchClicks(QObject *watched, QEvent *event);
-    void dropFrom(const std::optional<WordPick::Drop> &drop);
+    void dropFrom(const std::optional<SortingPick::Drop> &drop);
     void cancel();
     void updateMarks();
     void updateClickWatch();
     void announceFocus();
     QLabel *label(int n) const;
-    QLabel *pictureOf(WordPick::Picture picture) const;
+    QLabel *pictureOf(SortingPick::Picture picture) const;
     QString captionOf(int n) const;
 
     QWidget *m_list;
@@ -84,7 +84,7 @@ private:
     LiveStatus *m_status;
     View m_view;
     DropHandler m_drop;
-    WordPick m_pick;
+    SortingPick m_pick;
 
     OutlineMark *m_focusMark = nullptr;
     OutlineMark *m_pictureMark = nullptr;

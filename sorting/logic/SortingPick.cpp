@@ -1,4 +1,4 @@
-#include "WordPick.h"
+#include "SortingPick.h"
 
 #include "WordList.h"
 
@@ -18,7 +18,7 @@ int shownFrom(const SortingView &view, int from, int step)
 
 } // namespace
 
-void WordPick::settle(const SortingView &view)
+void SortingPick::settle(const SortingView &view)
 {
     const int from = m_focused < 1 ? 1 : m_focused;
     int n = shownFrom(view, from, +1);
@@ -31,7 +31,7 @@ void WordPick::settle(const SortingView &view)
     }
 }
 
-bool WordPick::moveFocus(const SortingView &view, Move move)
+bool SortingPick::moveFocus(const SortingView &view, Move move)
 {
     settle(view);
     int n = 0;
@@ -57,7 +57,7 @@ bool WordPick::moveFocus(const SortingView &view, Move move)
     return true;
 }
 
-bool WordPick::pick(const SortingView &view, int n)
+bool SortingPick::pick(const SortingView &view, int n)
 {
     if (!view.isWordVisible(n)) {
         return false;
@@ -67,7 +67,7 @@ bool WordPick::pick(const SortingView &view, int n)
     return true;
 }
 
-bool WordPick::choose(const SortingView &view, Move move)
+bool SortingPick::choose(const SortingView &view, Move move)
 {
     if (m_picked == 0 || !view.targetPanelVisible) {
         return false;
@@ -86,7 +86,7 @@ bool WordPick::choose(const SortingView &view, Move move)
     return true;
 }
 
-std::optional<WordPick::Drop> WordPick::dropOnChosen(const SortingView &view)
+std::optional<SortingPick::Drop> SortingPick::dropOnChosen(const SortingView &view)
 {
     if (m_chosen == Picture::None) {
         return std::nullopt;
@@ -94,20 +94,20 @@ std::optional<WordPick::Drop> WordPick::dropOnChosen(const SortingView &view)
     return dropPickedOn(view, codeOf(m_chosen));
 }
 
-std::optional<WordPick::Drop> WordPick::dropPickedOn(const SortingView &view,
+std::optional<SortingPick::Drop> SortingPick::dropPickedOn(const SortingView &view,
                                                      std::string_view code)
 {
     return dropOf(view, m_picked, code);
 }
 
-std::optional<WordPick::Drop> WordPick::dropFocusedOn(const SortingView &view,
+std::optional<SortingPick::Drop> SortingPick::dropFocusedOn(const SortingView &view,
                                                       std::string_view code)
 {
     settle(view);
     return dropOf(view, m_focused, code);
 }
 
-std::optional<WordPick::Drop> WordPick::dropOf(const SortingView &view, int word,
+std::optional<SortingPick::Drop> SortingPick::dropOf(const SortingView &view, int word,
                                                std::string_view code)
 {
     // Only a shown word onto a shown picture: the same words a drag can carry and the same
@@ -120,19 +120,19 @@ std::optional<WordPick::Drop> WordPick::dropOf(const SortingView &view, int word
     return Drop{word, code};
 }
 
-void WordPick::cancel()
+void SortingPick::cancel()
 {
     m_picked = 0;
     m_chosen = Picture::None;
 }
 
-void WordPick::dropped(const SortingView &view)
+void SortingPick::dropped(const SortingView &view)
 {
     cancel();
     settle(view);
 }
 
-void WordPick::viewChanged(const SortingView &view)
+void SortingPick::viewChanged(const SortingView &view)
 {
     if (!view.isWordVisible(m_picked) || !view.targetPanelVisible) {
         cancel();
@@ -140,7 +140,7 @@ void WordPick::viewChanged(const SortingView &view)
     settle(view);
 }
 
-std::string_view WordPick::codeOf(Picture picture)
+std::string_view SortingPick::codeOf(Picture picture)
 {
     switch (picture) {
     case Picture::DoubleN:

@@ -11,7 +11,7 @@
 //
 // It knows no widget: the window asks it what to do and shows what it holds. A drop it hands
 // back is for the window to pass to SortingExercise::dropWord exactly as a mouse drop is.
-class WordPick
+class SortingPick
 {
 public:
     // The two pictures in the order they stand in the target panel, top to bottom.

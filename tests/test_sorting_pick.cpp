@@ -1,9 +1,9 @@
-// Picking a word and dropping it without a drag, as the window asks it of WordPick: the keyboard
+// Picking a word and dropping it without a drag, as the window asks it of SortingPick: the keyboard
 // cursor over the shown words, the pick, the chosen picture, and the drops it hands to the
 // exercise, checked against a real SortingExercise so that what vanishes and what counts is what
 // a drag would have done.
 #include "SortingExercise.h"
-#include "WordPick.h"
+#include "SortingPick.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 
 namespace {
 
-using Move = WordPick::Move;
-using Picture = WordPick::Picture;
+using Move = SortingPick::Move;
+using Picture = SortingPick::Picture;
 
 class NoEffects : public SortingEffects
 {
@@ -32,10 +32,10 @@ SortingView withShown(std::initializer_list<int> shown)
     return view;
 }
 
-TEST(WordPick, TheCursorStaysOnShownWordsAndStopsAtTheEnds)
+TEST(SortingPick, TheCursorStaysOnShownWordsAndStopsAtTheEnds)
 {
     const SortingView view = withShown({3, 7, 19});
-    WordPick pick;
+    SortingPick pick;
     pick.settle(view);
     EXPECT_EQ(pick.focusedWord(), 3) << "the first shown word below word 1";
     EXPECT_FALSE(pick.moveFocus(view, Move::Previous)) << "nothing above word 3";
@@ -60,10 +60,10 @@ TEST(WordPick, TheCursorStaysOnShownWordsAndStopsAtTheEnds)
     EXPECT_EQ(pick.focusedWord(), 7);
 }
 
-TEST(WordPick, APictureIsChosenOnlyForAPickedWordAndOnlyWhilePicturesAreShown)
+TEST(SortingPick, APictureIsChosenOnlyForAPickedWordAndOnlyWhilePicturesAreShown)
 {
     SortingView view;
-    WordPick pick;
+    SortingPick pick;
     EXPECT_FALSE(pick.choose(view, Move::Next)) << "nothing picked";
     EXPECT_EQ(pick.chosenPicture(), Picture::None);
     EXPECT_FALSE(pick.pick(withShown({1}), 2)) << "a hidden word cannot be picked";
@@ -97,12 +97,12 @@ TEST(WordPick, APictureIsChosenOnlyForAPickedWordAndOnlyWhilePicturesAreShown)
     EXPECT_EQ(pick.pickedWord(), 0) << "nothing to drop on: the pick goes";
 }
 
-TEST(WordPick, DropsHandTheExerciseWhatADragWould)
+TEST(SortingPick, DropsHandTheExerciseWhatADragWould)
 {
     NoEffects effects;
     SortingExercise exercise(effects);
-    WordPick pick;
-    auto apply = [&](const std::optional<WordPick::Drop> &drop) {
+    SortingPick pick;
+    auto apply = [&](const std::optional<SortingPick::Drop> &drop) {
         EXPECT_TRUE(drop.has_value());
         if (drop) {
             exercise.dropWord(drop->word, drop->code);
@@ -117,7 +117,7 @@ TEST(WordPick, DropsHandTheExerciseWhatADragWould)
     EXPECT_EQ(pick.dropOnChosen(exercise.view()), std::nullopt) << "no picture chosen yet";
     pick.choose(exercise.view(), Move::Next);
     const auto drop = pick.dropOnChosen(exercise.view());
-    EXPECT_EQ(drop, (WordPick::Drop{2, kDoubleNCode}));
+    EXPECT_EQ(drop, (SortingPick::Drop{2, kDoubleNCode}));
     apply(drop);
     EXPECT_FALSE(exercise.view().isWordVisible(2));
     EXPECT_EQ(pick.pickedWord(), 0);
