@@ -1,8 +1,9 @@
 #include "PlatformChoice.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+
+#include <algorithm>
 
 std::string ChoosePlatform(const std::function<std::string(const char *)> &get)
 {
@@ -11,8 +12,12 @@ std::string ChoosePlatform(const std::function<std::string(const char *)> &get)
     }
     const bool x11 = !get("DISPLAY").empty();
     const bool wayland = !get("WAYLAND_DISPLAY").empty();
+    if (x11 && wayland) {
+        // Qt itself prefers Wayland in a Wayland session; X11 keeps the placement, and Wayland
+        // still shows the windows when the X server is gone.
+        return "xcb;wayland";
+    }
     if (x11) {
-        // Qt itself prefers Wayland in a Wayland session; X11 keeps the placement.
         return "xcb";
     }
     if (wayland) {
@@ -21,13 +26,28 @@ std::string ChoosePlatform(const std::function<std::string(const char *)> &get)
     return {};
 }
 
-void ApplyPlatformChoice()
+std::vector<std::string> WithPlatformArgument(std::vector<std::string> arguments,
+                                              const std::string &platform)
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    const std::string choice = ChoosePlatform(
-        [](const char *name) { return qEnvironmentVariable(name).toStdString(); });
-    if (!choice.empty()) {
-        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice));
+    // Qt reads "-platform" and "--platform" alike.
+    const bool named = std::any_of(arguments.begin(), arguments.end(), [](const std::string &a) {
+        return a == "-platform" || a == "--platform";
+    });
+    if (platform.empty() || named) {
+        return arguments;
     }
+    const auto afterName = arguments.empty() ? arguments.begin() : arguments.begin() + 1;
+    arguments.insert(afterName, {"-platform", platform});
+    return arguments;
+}
+
+std::vector<std::string> ProgramArguments(int argc, char **argv)
+{
+    std::vector<std::string> arguments(argv, argv + argc);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const std::string platform =
+        ChoosePlatform([](const char *name) { return qEnvironmentVariable(name).toStdString(); });
+    arguments = WithPlatformArgument(std::move(arguments), platform);
 #endif
+    return arguments;
 }

@@ -2,19 +2,31 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // The windowing platform the program asks Qt for, decided from the environment before the
 // application object is made.
 //
 // The windows place themselves (centred boards, the help window at its fixed place), which a
 // Wayland client cannot do: so where a Wayland desktop also offers X11 through XWayland (both
-// WAYLAND_DISPLAY and DISPLAY set) the program runs on X11 ("xcb"). Where only Wayland is offered
-// it runs natively ("wayland"), as Qt would not reach a display otherwise. A platform the user
-// chose with QT_QPA_PLATFORM wins, and where neither display is set the choice is left to Qt
-// (the program reports the missing display itself). An empty result means "leave it to Qt".
+// WAYLAND_DISPLAY and DISPLAY set) the program runs on X11 ("xcb"), and falls back to Wayland
+// when the X server does not answer ("xcb;wayland": Qt tries the platforms in turn). Where only
+// Wayland is offered it runs natively ("wayland"); where only X11 is offered, on X11. A platform
+// the user chose with QT_QPA_PLATFORM wins, and where neither display is set the choice is left
+// to Qt (the program reports the missing display itself). An empty result means "leave it to
+// Qt".
 //
 // `get` returns the value of an environment variable, empty for one that is unset.
 std::string ChoosePlatform(const std::function<std::string(const char *)> &get);
 
-// Applies ChoosePlatform to the process environment: sets QT_QPA_PLATFORM when a choice is made.
-void ApplyPlatformChoice();
+// The command line the application object is made with: the program's own arguments with
+// "-platform <choice>" after the program's name. The choice travels in the command line, not in
+// the environment, so the programs ours starts (the browser, the mail program) inherit the
+// user's environment unchanged. Unchanged when the choice is empty or when the command line
+// already names a platform.
+std::vector<std::string> WithPlatformArgument(std::vector<std::string> arguments,
+                                              const std::string &platform);
+
+// WithPlatformArgument with this system's choice: ChoosePlatform on the process environment on
+// a Unix desktop (not macOS); elsewhere Qt's own platform, and the arguments stay as they are.
+std::vector<std::string> ProgramArguments(int argc, char **argv);

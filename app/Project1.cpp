@@ -8,6 +8,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 // On a Unix desktop without a display Qt would abort with a terse message; say plainly what is
@@ -24,8 +26,9 @@ bool displayMissing()
 }
 
 // While QApplication starts its platform, a fatal message means the platform could not start:
-// most often a DISPLAY whose X server does not answer (gone, or not ours to use). Qt would abort
-// and leave a core dump; say what failed and end with code 2, as without any display.
+// most often a DISPLAY whose X server does not answer (gone, or not ours to use) with no Wayland
+// display to fall back on. Qt would abort and leave a core dump; say what failed and end with
+// code 2, as without any display.
 QtMessageHandler previousHandler = nullptr;
 
 void platformStartFailed(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -38,10 +41,11 @@ void platformStartFailed(QtMsgType type, const QMessageLogContext &context, cons
     }
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     std::fprintf(stderr,
-                 "Н и НН в прилагательных: the display could not be opened (DISPLAY=%s). Start "
-                 "it on a desktop, or under xvfb-run.\n",
-                 display.constData());
+                 "Н и НН в прилагательных: the display could not be opened (DISPLAY=%s, "
+                 "WAYLAND_DISPLAY=%s). Start it on a desktop, or under xvfb-run.\n",
+                 display.constData(), wayland.constData());
     std::fflush(stderr);
     std::_Exit(2);
 }
@@ -55,9 +59,17 @@ int main(int argc, char **argv)
                              "desktop, or under xvfb-run.\n");
         return 2;
     }
-    ApplyPlatformChoice();
+    // The platform is chosen through the command line Qt reads, never through the environment
+    // that the programs started from ours inherit. Qt keeps pointers into these arguments.
+    std::vector<std::string> arguments = ProgramArguments(argc, argv);
+    std::vector<char *> qtArgv;
+    for (std::string &argument : arguments) {
+        qtArgv.push_back(argument.data());
+    }
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(arguments.size());
     previousHandler = qInstallMessageHandler(platformStartFailed);
-    QApplication app(argc, argv);
+    QApplication app(qtArgc, qtArgv.data());
     qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QStringLiteral("Н и НН в прилагательных"));
     // Ties the windows to the installed menu entry (its icon in docks and task lists).

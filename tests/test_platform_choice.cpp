@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -18,14 +19,14 @@ std::string choiceIn(const std::map<std::string, std::string> &env)
 
 } // namespace
 
-TEST(PlatformChoice, WaylandWithXWaylandRunsOnX11)
+TEST(PlatformChoice, WaylandWithXWaylandRunsOnX11AndFallsBackToWayland)
 {
-    EXPECT_EQ(choiceIn({{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}}), "xcb");
+    EXPECT_EQ(choiceIn({{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}}), "xcb;wayland");
     EXPECT_EQ(choiceIn({{"WAYLAND_DISPLAY", "wayland-0"},
                         {"DISPLAY", ":1"},
                         {"XDG_SESSION_TYPE", "wayland"},
                         {"XDG_CURRENT_DESKTOP", "GNOME"}}),
-              "xcb")
+              "xcb;wayland")
         << "the session type does not pull it onto Wayland";
 }
 
@@ -55,4 +56,26 @@ TEST(PlatformChoice, TheUsersChoiceWinsAndNoDisplayIsLeftToQt)
     EXPECT_EQ(choiceIn({}), "") << "no display at all";
     EXPECT_EQ(choiceIn({{"QT_QPA_PLATFORM", ""}, {"DISPLAY", ":0"}}), "xcb")
         << "an empty QT_QPA_PLATFORM chooses nothing";
+}
+
+// The choice travels as Qt's "-platform" argument, right after the program's name; a platform
+// already named on the command line is left alone.
+TEST(PlatformChoice, GoesIntoTheCommandLine)
+{
+    using Args = std::vector<std::string>;
+    const struct
+    {
+        Args given;
+        std::string platform;
+        Args expected;
+    } cases[] = {
+        {{"nn-trainer"}, "xcb;wayland", {"nn-trainer", "-platform", "xcb;wayland"}},
+        {{"nn-trainer", "-reverse"}, "wayland", {"nn-trainer", "-platform", "wayland", "-reverse"}},
+        {{"nn-trainer"}, "", {"nn-trainer"}},
+        {{"nn-trainer", "-platform", "offscreen"}, "xcb", {"nn-trainer", "-platform", "offscreen"}},
+        {{"nn-trainer", "--platform", "vnc"}, "xcb", {"nn-trainer", "--platform", "vnc"}},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(WithPlatformArgument(c.given, c.platform), c.expected) << c.platform;
+    }
 }
