@@ -2,7 +2,6 @@
 // QPainter::drawText of the same caption into an image of the same size alone, both at the
 // device pixel ratio of the screen: 1× as started, 2× with QT_SCALE_FACTOR=2. The whole render
 // should cost no more than three times the text alone.
-#include "ButtonMasks.h"
 #include "ProgramButton.h"
 #include "TsButton.h"
 #include "TsButtonProbe.h"
@@ -28,7 +27,6 @@ QFont captionFont()
 
 void FullButtonRender(benchmark::State &state)
 {
-    installButtonMasks();
     QWidget window;
     auto *button = new TsButton(&window);
     button->setGeometry(10, 10, 111, 25);

@@ -1,6 +1,5 @@
 #include "FormFrame.h"
 
-#include "ButtonMasks.h"
 #include "DesktopLook.h"
 #include "Pictures.h"
 
@@ -84,8 +83,6 @@ void setupFormFrame(QWidget *form, const QString &caption, QSize outer, const QC
     form->resize(clientSizeFor(outer));
     setBackground(form, background);
     form->setAccessibleName(caption);
-    // The window's buttons paint with the program's border mask.
-    installButtonMasks();
 }
 
 QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,

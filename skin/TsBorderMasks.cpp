@@ -1,25 +1,48 @@
 #include "TsBorderMasks.h"
 
+#include "BmpFile.h"
 #include "TsBorderMask.h"
+
+#include <QResource>
+#include <QString>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <array>
-#include <utility>
+#include <optional>
+#include <span>
 
-BgrImage &TsBorderMasks::storedBord1(int scale)
+namespace {
+
+// The skin's own resource (skin/CMakeLists.txt), stored uncompressed: read in place.
+constexpr const char *kBord1Paths[] = {":/skin/BORD1.bmp", ":/skin/BORD1@2x.bmp",
+                                       ":/skin/BORD1@3x.bmp"};
+
+BgrImage readMask(const char *path)
 {
-    static std::array<BgrImage, 3> masks;
-    return masks[static_cast<std::size_t>(std::clamp(scale, 1, 3) - 1)];
+    const QResource resource(QString::fromLatin1(path));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
+        qWarning("Skinned buttons: the border mask %s is missing; buttons get no border", path);
+        return {};
+    }
+    try {
+        return ReadBmp(std::span(resource.data(), static_cast<std::size_t>(resource.size())), path);
+    } catch (const BmpError &e) {
+        qWarning("Skinned buttons: %s; buttons get no border", e.what());
+        return {};
+    }
 }
+
+} // namespace
 
 const BgrImage &TsBorderMasks::bord1(int scale)
 {
-    return storedBord1(scale);
-}
-
-void TsBorderMasks::setBord1(BgrImage mask, int scale)
-{
-    storedBord1(scale) = std::move(mask);
+    static std::array<std::optional<BgrImage>, 3> masks;
+    const auto i = static_cast<std::size_t>(std::clamp(scale, 1, 3) - 1);
+    if (!masks[i]) {
+        masks[i] = readMask(kBord1Paths[i]);
+    }
+    return *masks[i];
 }
 
 const BgrImage &TsBorderMasks::maskFor(const TsMaskedBorders &settings, double devicePixelRatio)
@@ -28,9 +51,4 @@ const BgrImage &TsBorderMasks::maskFor(const TsMaskedBorders &settings, double d
         return settings.Mask();
     }
     return bord1(BorderMaskScale(devicePixelRatio));
-}
-
-const BgrImage &TsBorderMasks::maskFor(const TsMaskedBorders &settings)
-{
-    return maskFor(settings, 1.0);
 }

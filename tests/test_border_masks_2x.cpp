@@ -2,8 +2,6 @@
 #include "TsBorderMask.h"
 #include "TsBorderMasks.h"
 
-#include "ButtonMasks.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,7 +10,6 @@ const TsStyleNotify kIgnore = [](TsStyleChange) {};
 
 TEST(BorderMasksAtDeviceRatio, EachRatioGetsTheEmbeddedMaskOfItsScale)
 {
-    installButtonMasks();
     TsMaskedBorders borders(kIgnore);
     struct Case
     {

@@ -6,6 +6,7 @@
 #include "ButtonFixture.h"
 
 #include "TsBorderMask.h"
+#include "TsBorderMasks.h"
 #include "TsGradient.h"
 
 #include <QLineEdit>

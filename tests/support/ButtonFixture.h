@@ -3,10 +3,8 @@
 // A skinned button configured as the program's buttons are, on a pale panel, and the values
 // its looks must have, computed from the gradient rows and the border mask formula.
 
-#include "BmpFile.h"
 #include "Grab.h"
 #include "ProgramButton.h"
-#include "TsBorderMasks.h"
 #include "TsButton.h"
 #include "TsButtonProbe.h"
 
@@ -99,24 +97,12 @@ inline void expectNormalLook(QWidget *button, Rgb painting, const Rgb *disabledO
     }
 }
 
-// Hands the skin the program's border mask at its three scales, read from the committed
-// pictures, as the program hands over the embedded ones.
-inline void handOverProgramMask()
-{
-    if (TsBorderMasks::bord1().isEmpty()) {
-        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1.bmp"), 1);
-        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1@2x.bmp"), 2);
-        TsBorderMasks::setBord1(ReadBmpFile(NN_ASSETS_DIR "/BORD1@3x.bmp"), 3);
-    }
-}
-
 // A 111 × 25 program button on a pale yellow panel, with a line edit to hold the focus.
 class ProgramButton : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        handOverProgramMask();
         panel = std::make_unique<QWidget>();
         panel->resize(220, 90);
         QPalette pal = panel->palette();

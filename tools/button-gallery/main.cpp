@@ -3,7 +3,6 @@
 //
 //   button-gallery                 opens the window
 //   button-gallery --save out.png  also saves a picture of the window and quits
-#include "ButtonMasks.h"
 #include "ProgramButton.h"
 #include "TsButton.h"
 
@@ -91,7 +90,6 @@ private:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    installButtonMasks();
     QString savePath;
     const QStringList args = app.arguments();
     if (const auto i = args.indexOf(QStringLiteral("--save")); i >= 0 && i + 1 < args.size()) {
