@@ -30,12 +30,17 @@ TsButtonControl::TsButtonControl(QWidget *parent)
     // the same click as the mouse and the keys, and animateClick shows the pressed look while
     // it holds the button down. Connected first, so these run before anyone else's slots.
     // They set isDown() themselves before they signal, so the look is refreshed here.
+    // Click() emits clicked as well, after running the click itself: this slot, the first to
+    // hear that emission, takes it as done. Any other clicked, also one that a handler sets off
+    // in the middle of a click, is a click of its own.
     connect(this, &QAbstractButton::pressed, this, [this] { lookChanged(); });
     connect(this, &QAbstractButton::released, this, [this] { lookChanged(); });
     connect(this, &QAbstractButton::clicked, this, [this] {
-        if (!m_clicking) {
-            clickBody();
+        if (m_ownClickSignal) {
+            m_ownClickSignal = false;
+            return;
         }
+        clickBody();
     });
 }
 
@@ -171,13 +176,14 @@ Rgb TsButtonControl::HotPaintingColor() const
 void TsButtonControl::Click()
 {
     QPointer<TsButtonControl> self(this);
-    m_clicking = true;
-    const bool alive = clickBody(false);
-    if (alive && self) {
-        Q_EMIT clicked(false);
+    if (!clickBody(false)) {
+        return;
     }
+    m_ownClickSignal = true;
+    Q_EMIT clicked(false);
     if (self) {
-        m_clicking = false;
+        // Still set only where nothing heard the signal (signals blocked).
+        m_ownClickSignal = false;
         closeModalDialog();
     }
 }

@@ -101,8 +101,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
     void setDownState(bool down);
-    // The focus, the pressed or the enabled state changed: show a freshly rendered look, also while a
-    // fade runs.
+    // The focus, the pressed or the enabled state changed: show a freshly rendered look, also while
+    // a fade runs.
     void lookChanged();
     bool fadingOn() const;
     bool isBeingDestroyed() const { return m_destroying; }
@@ -190,7 +190,7 @@ private:
     QSize m_shapeSize;         // the size the window shape was built for
     double m_shapeRatio = 0;   // and the device pixel ratio
     bool m_destroying = false;
-    bool m_clicking = false; // Click() is emitting clicked itself
+    bool m_ownClickSignal = false; // Click() emits clicked for a click it has run already
 
     BgrImage m_fadeFrom;
     BgrImage m_frame;

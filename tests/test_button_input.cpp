@@ -9,6 +9,9 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+#include <functional>
+#include <utility>
+
 using namespace fixture;
 
 namespace {
@@ -295,6 +298,31 @@ TEST_F(ButtonInput, EveryWayOfClickingRunsTheOneClick)
     EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() >= 2; }, 1000));
     EXPECT_EQ(order, once) << "the accessibility Press action";
     EXPECT_EQ(clicks, 0) << "the fixture's OnClick was replaced";
+}
+
+// An OnClick that clicks its own button once more, by either way of clicking: two clicks, each
+// running OnClick and the clicked signal once; the click after them is an ordinary one.
+TEST_F(ButtonInput, AClickInsideOnClickIsOneMoreClick)
+{
+    const std::pair<const char *, std::function<void()>> inner[] = {
+        {"Click()", [this] { button->Click(); }}, {"click()", [this] { button->click(); }}};
+    for (const auto &[way, clickAgain] : inner) {
+        int onClick = 0;
+        int signalled = 0;
+        button->setOnClick([&] {
+            if (++onClick == 1) {
+                clickAgain();
+            }
+        });
+        const auto counting =
+            QObject::connect(button, &QAbstractButton::clicked, [&] { ++signalled; });
+        button->Click();
+        EXPECT_EQ(onClick, 2) << way;
+        EXPECT_EQ(signalled, 2) << way;
+        button->click();
+        EXPECT_EQ(onClick, 3) << way << ", then click()";
+        QObject::disconnect(counting);
+    }
 }
 
 // Escape does what Enter does: only without Shift, Ctrl or Alt.
