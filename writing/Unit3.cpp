@@ -128,6 +128,7 @@ void TForm3::createWordList()
         box->setPalette(boxPalette);
         box->setGeometry(QRect(QPoint(kEditLeft, wordTop(word)), kEditSize));
         m_editBoxes[std::size_t(word - 1)] = box;
+        m_wordLabels[std::size_t(word - 1)]->setEditBox(box);
     }
 
     // Laid over the words and boxes, it frames the one the keyboard reached.

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace {
 
 // The word as assistive technology sees it: a label, named by its gapped caption, whose press
@@ -33,7 +35,11 @@ public:
     void doAction(const QString &action) override
     {
         if (action == pressAction()) {
-            static_cast<WordLabel *>(object())->activate();
+            // Only a word the pupil could click: a screen reader may still hold a word of a
+            // closed window.
+            if (widget()->isVisible() && widget()->isEnabled()) {
+                static_cast<WordLabel *>(object())->activate();
+            }
             return;
         }
         QAccessibleWidget::doAction(action);
@@ -101,8 +107,30 @@ void WordLabel::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
+bool WordLabel::typeIntoEditBox(QKeyEvent *event)
+{
+    // Printable text without Ctrl, Alt or Meta (Shift and AltGr make letters too); Space is the
+    // word's own key.
+    const QString text = event->text();
+    const Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    const bool printable =
+        !text.isEmpty() && text != QLatin1String(" ") &&
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+    if (!printable || (event->modifiers() & commands) || !m_editBox || !m_editBox->isVisible() ||
+        !m_editBox->isEnabled()) {
+        return false;
+    }
+    m_editBox->setFocus(Qt::TabFocusReason);
+    QCoreApplication::sendEvent(m_editBox, event);
+    event->accept();
+    return true;
+}
+
 void WordLabel::keyPressEvent(QKeyEvent *event)
 {
+    if (typeIntoEditBox(event)) {
+        return;
+    }
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     if (mods != Qt::NoModifier) {
         QLabel::keyPressEvent(event);

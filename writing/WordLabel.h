@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPointer>
 
 // A word of the word list that the pupil clicks: a label with the hand pointer that reports a
 // click of the left button, a press and a release both inside it. The second press of a double
@@ -8,7 +9,10 @@
 //
 // It is also a stop of the keyboard order (Tab and Shift+Tab reach it; the mouse never gives it
 // the focus), where Enter, or Space when released, counts as a click, as on a push button. A
-// screen reader offers the click as the word's press action.
+// screen reader offers the click as the word's press action, while the word can be clicked
+// (shown and enabled). A letter typed on the word goes to its edit box once that is open: the
+// box takes the focus and the letter, as if the pupil had gone on to the box first; on a word
+// whose box is not open yet it does nothing, as on any label.
 class WordLabel : public QLabel
 {
     Q_OBJECT
@@ -17,6 +21,9 @@ public:
 
     // The click the pupil asked for by key or through assistive technology.
     void activate();
+
+    // The edit box the word's letters go to while it is shown.
+    void setEditBox(QWidget *box) { m_editBox = box; }
 
 signals:
     void clicked();
@@ -30,6 +37,10 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // Hands a typed character to the open edit box; false when there is none to take it.
+    bool typeIntoEditBox(QKeyEvent *event);
+
+    QPointer<QWidget> m_editBox;
     bool m_pressed = false;
     bool m_spacePressed = false;
 };
