@@ -56,8 +56,12 @@ QAccessibleInterface *wordLabelFactory(const QString &className, QObject *object
 
 } // namespace
 
-WordLabel::WordLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+WordLabel::WordLabel(const QString &text, QWidget *parent) : QLabel(parent)
 {
+    // The text is set before the word takes the keyboard focus: Qt gives a label that takes the
+    // focus a whole text document for every text set after that, which a word never needs.
+    setTextFormat(Qt::PlainText);
+    setText(text);
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(wordLabelFactory);
         return true;

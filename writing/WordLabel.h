@@ -17,6 +17,7 @@ class WordLabel : public QLabel
 {
     Q_OBJECT
 public:
+    // A word shows plain text, set once here.
     explicit WordLabel(const QString &text, QWidget *parent = nullptr);
 
     // The click the pupil asked for by key or through assistive technology.
