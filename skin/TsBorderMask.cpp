@@ -167,6 +167,24 @@ int logicalOf(int device, double ratio)
 {
     return static_cast<int>(std::floor((device + 0.5) / ratio));
 }
+
+// The holes inside a width × height image, each once, sorted by row, then column: the logical
+// holes where device and logical pixels are the same.
+std::vector<HolePixel> holesInRowOrder(const std::vector<HolePixel> &holes, int width, int height)
+{
+    std::vector<HolePixel> inside;
+    inside.reserve(holes.size());
+    for (const HolePixel &h : holes) {
+        if (h.x >= 0 && h.y >= 0 && h.x < width && h.y < height) {
+            inside.push_back(h);
+        }
+    }
+    std::sort(inside.begin(), inside.end(), [](const HolePixel &a, const HolePixel &b) {
+        return a.y != b.y ? a.y < b.y : a.x < b.x;
+    });
+    inside.erase(std::unique(inside.begin(), inside.end()), inside.end());
+    return inside;
+}
 } // namespace
 
 std::vector<HolePixel> LogicalHoles(const std::vector<HolePixel> &deviceHoles, int deviceWidth,
@@ -174,6 +192,9 @@ std::vector<HolePixel> LogicalHoles(const std::vector<HolePixel> &deviceHoles, i
 {
     if (deviceWidth <= 0 || deviceHeight <= 0 || !(devicePixelRatio > 0)) {
         return {};
+    }
+    if (devicePixelRatio == 1.0) {
+        return holesInRowOrder(deviceHoles, deviceWidth, deviceHeight);
     }
     const double r = devicePixelRatio;
     const int logicalWidth = logicalOf(deviceWidth - 1, r) + 1;

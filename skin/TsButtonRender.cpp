@@ -15,6 +15,7 @@
 
 #include <climits>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -191,11 +192,20 @@ void TsButtonControl::setShapeFromHoles(const std::vector<HolePixel> &deviceHole
         clearMask();
         return;
     }
-    QRegion shape(0, 0, width(), height());
+    // The holes come in row order: each run of them along a row is one rectangle, and the
+    // runs together are a region in the banded order QRegion keeps, cut out at once.
+    std::vector<QRect> runs;
     for (const HolePixel &hole : holes) {
-        shape -= QRegion(hole.x, hole.y, 1, 1);
+        QRect *last = runs.empty() ? nullptr : &runs.back();
+        if (last && last->top() == hole.y && last->right() + 1 == hole.x) {
+            last->setRight(hole.x);
+        } else {
+            runs.emplace_back(hole.x, hole.y, 1, 1);
+        }
     }
-    setMask(shape);
+    QRegion cut;
+    cut.setRects(runs.data(), static_cast<int>(runs.size()));
+    setMask(QRegion(0, 0, width(), height()).subtracted(cut));
 }
 
 QSize TsButtonControl::captionSize() const
