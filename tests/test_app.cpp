@@ -38,25 +38,44 @@ TsButton *button(QWidget *window, const char *name)
 
 TEST(WindowSet, CreatesTheFourWindowsInOrderTheHiddenOnesOnceTheBoardIsOnScreen)
 {
-    QStringList order;
-    WindowSet set([&](QWidget *w) {
-        order << w->objectName();
-        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
-        if (w != Form1) {
-            // The board is up and has had its first frame before any other window is made.
-            EXPECT_TRUE(Form1->isVisible());
-            ASSERT_TRUE(Form1->windowHandle());
-            EXPECT_TRUE(Form1->windowHandle()->isExposed());
+    // Watches the start: whether any window but the board was shown, and what existed when the
+    // board's window was first exposed.
+    struct StartWatch : QObject
+    {
+        QStringList shown;
+        int exposedWithOthers = -1;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show && watched->isWidgetType() &&
+                static_cast<QWidget *>(watched)->isWindow()) {
+                shown << watched->objectName();
+            }
+            if (event->type() == QEvent::Expose && watched == Form1->windowHandle() &&
+                Form1->windowHandle()->isExposed() && exposedWithOthers < 0) {
+                exposedWithOthers =
+                    int(Form2 != nullptr) + int(Form3 != nullptr) + int(Form4 != nullptr);
+            }
+            return false;
         }
-    });
-    EXPECT_EQ(order, QStringList{"Form1"});
+    } watch;
+    WindowSet set;
     ASSERT_TRUE(Form1);
+    EXPECT_EQ(Form1->objectName(), "Form1");
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_FALSE(Form2 || Form3 || Form4);
 
+    qApp->installEventFilter(&watch);
     set.start();
-    EXPECT_EQ(order, (QStringList{"Form1", "Form2", "Form3", "Form4"}));
+    qApp->removeEventFilter(&watch);
+    // The board is up and has had its first frame before any other window is made, and the
+    // others are made hidden.
+    EXPECT_EQ(watch.exposedWithOthers, 0);
+    EXPECT_EQ(watch.shown, QStringList{"Form1"});
     ASSERT_TRUE(Form1 && Form2 && Form3 && Form4);
+    // Each is named in the order it was made.
+    EXPECT_EQ(Form2->objectName(), "Form2");
+    EXPECT_EQ(Form3->objectName(), "Form3");
+    EXPECT_EQ(Form4->objectName(), "Form4");
     EXPECT_TRUE(Form1->isVisible());
     for (QWidget *w : std::initializer_list<QWidget *>{Form1, Form2, Form3, Form4}) {
         EXPECT_TRUE(w->isWindow());
@@ -83,8 +102,11 @@ TEST(WindowSet, CreatesTheFourWindowsInOrderTheHiddenOnesOnceTheBoardIsOnScreen)
     EXPECT_TRUE(Form3->isVisible());
 
     // Started again, nothing is made twice.
+    const QList<QWidget *> windows{Form1, Form2, Form3, Form4};
+    const qsizetype topLevelsBefore = QApplication::topLevelWidgets().size();
     set.start();
-    EXPECT_EQ(order.size(), 4);
+    EXPECT_EQ((QList<QWidget *>{Form1, Form2, Form3, Form4}), windows);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), topLevelsBefore);
 }
 
 TEST(WindowSet, BoardClosedBeforeTheProgramRunsStillEndsIt)
