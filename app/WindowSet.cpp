@@ -51,11 +51,11 @@ TForm2 *Form2 = nullptr;
 TForm3 *Form3 = nullptr;
 TForm4 *Form4 = nullptr;
 
-WindowSet::WindowSet(std::function<void(QWidget *)> created) : m_created(std::move(created))
+WindowSet::WindowSet()
 {
     m_form1 = std::make_unique<TForm1>();
     Form1 = m_form1.get();
-    announce(Form1);
+    name(Form1);
     Form1->installEventFilter(this);
     qApp->installEventFilter(new ClosedWindowMouseFilter(this));
 }
@@ -68,13 +68,10 @@ WindowSet::~WindowSet()
     Form4 = nullptr;
 }
 
-void WindowSet::announce(QWidget *window)
+void WindowSet::name(QWidget *window)
 {
     // Each window is known by the name of its program-wide reference.
     window->setObjectName(QStringLiteral("Form%1").arg(++m_count));
-    if (m_created) {
-        m_created(window);
-    }
 }
 
 void WindowSet::start()
@@ -110,13 +107,13 @@ void WindowSet::createHiddenWindows()
 {
     m_form2 = std::make_unique<TForm2>();
     Form2 = m_form2.get();
-    announce(Form2);
+    name(Form2);
     m_form3 = std::make_unique<TForm3>();
     Form3 = m_form3.get();
-    announce(Form3);
+    name(Form3);
     m_form4 = std::make_unique<TForm4>();
     Form4 = m_form4.get();
-    announce(Form4);
+    name(Form4);
 
     // Only now, with all four made, do the windows learn of one another: the board shows the
     // exercises, the exercises show the help window and report a pass to the board.

@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 
 class QWidget;
@@ -25,8 +24,8 @@ class WindowSet : public QObject
 {
     Q_OBJECT
 public:
-    // Creates the board; `created` (for tests) hears of each window as it is made.
-    explicit WindowSet(std::function<void(QWidget *)> created = {});
+    // Creates the board.
+    WindowSet();
     ~WindowSet() override;
 
     // Shows the board, centred on the screen. The first time, once the board's first frame is
@@ -38,10 +37,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void announce(QWidget *window);
+    void name(QWidget *window);
     void createHiddenWindows();
 
-    std::function<void(QWidget *)> m_created;
     int m_count = 0;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TForm2> m_form2;

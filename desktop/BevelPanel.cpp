@@ -96,7 +96,14 @@ BevelPanel *makeBevelPanel(QWidget *parent, const QString &name, const QString &
                            const QRect &geometry, TColor color, BevelPanel::Bevel outer,
                            BevelPanel::Bevel inner, int bevelWidth)
 {
-    auto *panel = new BevelPanel(parent);
+    return setUpBevelPanel(new BevelPanel(parent), name, accessibleName, geometry, color, outer,
+                           inner, bevelWidth);
+}
+
+BevelPanel *setUpBevelPanel(BevelPanel *panel, const QString &name, const QString &accessibleName,
+                            const QRect &geometry, TColor color, BevelPanel::Bevel outer,
+                            BevelPanel::Bevel inner, int bevelWidth)
+{
     panel->setObjectName(name);
     if (!accessibleName.isEmpty()) {
         panel->setAccessibleName(accessibleName);

@@ -47,3 +47,7 @@ private:
 BevelPanel *makeBevelPanel(QWidget *parent, const QString &name, const QString &accessibleName,
                            const QRect &geometry, TColor color, BevelPanel::Bevel outer,
                            BevelPanel::Bevel inner, int bevelWidth);
+// The same for a panel of a class of its own, made by the caller.
+BevelPanel *setUpBevelPanel(BevelPanel *panel, const QString &name, const QString &accessibleName,
+                            const QRect &geometry, TColor color, BevelPanel::Bevel outer,
+                            BevelPanel::Bevel inner, int bevelWidth);

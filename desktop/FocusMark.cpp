@@ -1,5 +1,7 @@
 #include "FocusMark.h"
 
+#include "DesktopLook.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QPaintEvent>
@@ -50,14 +52,29 @@ protected:
 
 } // namespace
 
-const QColor FocusMark::kColor(0, 0, 128);
+const QColor FocusMark::kColor = toQColor(clNavy);
+
+QRect FocusMark::frameAround(const QRect &control)
+{
+    const int out = kWidth + kGap;
+    return control.adjusted(-out, -out, out, out);
+}
+
+void FocusMark::paint(QPainter &painter, const QRect &control)
+{
+    const QRect r = frameAround(control);
+    // Four bands; the control and the gap around it stay as they are.
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), kWidth), kColor);
+    painter.fillRect(QRect(r.left(), r.bottom() - kWidth + 1, r.width(), kWidth), kColor);
+    painter.fillRect(QRect(r.left(), r.top(), kWidth, r.height()), kColor);
+    painter.fillRect(QRect(r.right() - kWidth + 1, r.top(), kWidth, r.height()), kColor);
+}
 
 FocusMark::FocusMark(QWidget *parent) : QObject(parent), m_parent(parent)
 {
     setObjectName(QStringLiteral("FocusMark"));
     InputKindWatch::instance();
     parent->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, &FocusMark::onFocusChanged);
 }
 
 bool FocusMark::lastInputWasKeyboard()
@@ -67,14 +84,33 @@ bool FocusMark::lastInputWasKeyboard()
 
 void FocusMark::track(QWidget *control)
 {
+    if (m_controls.empty()) {
+        connect(qApp, &QApplication::focusChanged, this, &FocusMark::onFocusChanged);
+    }
     m_controls.emplace_back(control);
     // A control that moves, changes size or goes away takes its mark along.
     control->installEventFilter(this);
 }
 
-QWidget *FocusMark::markedControl() const
+void FocusMark::mark(QWidget *control)
 {
-    return m_shown ? m_target.data() : nullptr;
+    if (control != m_target) {
+        setShown(false);
+        setTarget(control);
+    }
+    setShown(control != nullptr);
+}
+
+void FocusMark::setTarget(QWidget *control)
+{
+    if (m_target && std::none_of(m_controls.begin(), m_controls.end(),
+                                 [this](const QPointer<QWidget> &c) { return c == m_target; })) {
+        m_target->removeEventFilter(this);
+    }
+    m_target = control;
+    if (control) {
+        control->installEventFilter(this);
+    }
 }
 
 void FocusMark::onFocusChanged(QWidget *old, QWidget *now)
@@ -86,7 +122,7 @@ void FocusMark::onFocusChanged(QWidget *old, QWidget *now)
         // Another control of the window: the mark goes. The window lost the keyboard (now is
         // nobody or another window's): the mark hides until it has it back, then shows as it was.
         if (now && now->window() == m_parent->window()) {
-            m_target = nullptr;
+            setTarget(nullptr);
             m_keyboardFocus = false;
         }
         setShown(false);
@@ -96,7 +132,7 @@ void FocusMark::onFocusChanged(QWidget *old, QWidget *now)
     const bool comingBack = (!old || old->window() != m_parent->window()) && now == m_target;
     if (!comingBack) {
         setShown(false);
-        m_target = now;
+        setTarget(now);
         m_keyboardFocus = lastInputWasKeyboard();
     }
     setShown(m_keyboardFocus);
@@ -107,8 +143,7 @@ QRect FocusMark::frameRect() const
     if (!m_shown || !m_target || !m_target->isVisible()) {
         return {};
     }
-    const int out = kWidth + kGap;
-    return m_target->geometry().adjusted(-out, -out, out, out);
+    return frameAround(m_target->geometry());
 }
 
 void FocusMark::setShown(bool shown)
@@ -129,7 +164,11 @@ bool FocusMark::eventFilter(QObject *watched, QEvent *event)
         m_inPaint = true;
         QCoreApplication::sendEvent(m_parent, event);
         m_inPaint = false;
-        paintFrame();
+        m_painted = frameRect();
+        if (!m_painted.isEmpty()) {
+            QPainter painter(m_parent);
+            paint(painter, m_target->geometry());
+        }
         return true;
     }
     if (watched == m_target.data()) {
@@ -145,19 +184,4 @@ bool FocusMark::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QObject::eventFilter(watched, event);
-}
-
-void FocusMark::paintFrame()
-{
-    m_painted = frameRect();
-    if (m_painted.isEmpty()) {
-        return;
-    }
-    QPainter painter(m_parent);
-    const QRect r = m_painted;
-    // Four bands; the control and the gap around it stay as they are.
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), kWidth), kColor);
-    painter.fillRect(QRect(r.left(), r.bottom() - kWidth + 1, r.width(), kWidth), kColor);
-    painter.fillRect(QRect(r.left(), r.top(), kWidth, r.height()), kColor);
-    painter.fillRect(QRect(r.right() - kWidth + 1, r.top(), kWidth, r.height()), kColor);
 }

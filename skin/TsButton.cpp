@@ -10,19 +10,17 @@ namespace {
 
 // Enter and Escape that the focused control leaves unconsumed travel up to its window; there
 // they are offered to every TsButton of that window, the way dialog keys reach the default and
-// cancel buttons. One filter serves the whole application.
+// cancel buttons. Each window with buttons has one, made by its first button.
 class DialogKeyFilter : public QObject
 {
     Q_OBJECT
 public:
     using QObject::QObject;
 
-    static void ensureInstalled()
+    static void watch(QWidget *window)
     {
-        static QPointer<DialogKeyFilter> filter;
-        if (!filter && qApp) {
-            filter = new DialogKeyFilter(qApp);
-            qApp->installEventFilter(filter);
+        if (!window->findChild<DialogKeyFilter *>(QString(), Qt::FindDirectChildrenOnly)) {
+            window->installEventFilter(new DialogKeyFilter(window));
         }
     }
 
@@ -33,7 +31,7 @@ protected:
             return false;
         }
         auto *window = qobject_cast<QWidget *>(watched);
-        if (!window || !window->isWindow()) {
+        if (!window || watched != parent() || !window->isWindow()) {
             return false;
         }
         auto *key = static_cast<QKeyEvent *>(event);
@@ -55,7 +53,7 @@ protected:
 
 TsButton::TsButton(QWidget *parent) : TsButtonControl(parent)
 {
-    DialogKeyFilter::ensureInstalled();
+    DialogKeyFilter::watch(window());
     if (qApp) {
         connect(qApp, &QApplication::focusChanged, this,
                 [this](QWidget *, QWidget *now) { focusMoved(now); });
@@ -97,6 +95,9 @@ void TsButton::focusMoved(QWidget *now)
     if (!now || now->window() != window()) {
         return;
     }
+    // The focus in the button's window: a button moved into another window since it was made
+    // is watched there from now on.
+    DialogKeyFilter::watch(window());
     const bool acts = actsAsDefaultWith(now);
     if (acts != m_actsAsDefault) {
         m_actsAsDefault = acts;

@@ -5,9 +5,9 @@
 #include "FormFrame.h"
 #include "LiveStatus.h"
 #include "ProgramButton.h"
+#include "SortingAccessible.h"
 #include "TsButton.h"
 #include "WindowRules.h"
-#include "SortingAccessible.h"
 #include "WordDrag.h"
 #include "WordPicker.h"
 
@@ -66,14 +66,16 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent), m_exercise(*this)
     showOpeningView();
 }
 
-// Out of line, where WordDrag is complete.
+// Out of line, where WordDrag is complete. The word list, which hears of the window's hiding
+// and of the focus leaving while ~QWidget runs, keeps its own copy of the view and reads nothing
+// of this class then.
 TForm2::~TForm2() = default;
 
 void TForm2::createWordList()
 {
-    m_wordListPanel =
-        makeBevelPanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"),
-                       QRect(24, 16, 172, 449), kWordListColor, Bevel::Raised, Bevel::Lowered, 3);
+    m_wordListPanel = new WordPicker(this);
+    setUpBevelPanel(m_wordListPanel, QStringLiteral("Panel3"), QStringLiteral("Слова"),
+                    QRect(24, 16, 172, 449), kWordListColor, Bevel::Raised, Bevel::Lowered, 3);
     const QFont font = verdanaBold(13);
     for (int k = 1; k <= kSortingWordCount; ++k) {
         const SortingWord &word = kSortingWords[static_cast<std::size_t>(k - 1)];
@@ -88,6 +90,7 @@ void TForm2::createWordList()
                            QString::fromLatin1(word.answerCode.data(),
                                                static_cast<qsizetype>(word.answerCode.size())));
         m_drag->addWord(label, k);
+        m_wordListPanel->setWord(k, label);
         m_wordLabels[static_cast<std::size_t>(k - 1)] = label;
     }
 }
@@ -194,18 +197,17 @@ void TForm2::createAdvicePanel()
 void TForm2::createPicker()
 {
     m_status = new LiveStatus(this);
-    m_picker = new WordPicker(
-        m_wordListPanel, m_wordLabels, m_doubleNPicture, m_singleNPicture, m_status,
-        [this]() -> const SortingView & { return m_exercise.view(); },
+    m_wordListPanel->setTargets(
+        m_doubleNPicture, m_singleNPicture, m_status,
         [this](QLabel *picture, int word) { dropOnPicture(picture, word); });
-    connect(m_drag, &WordDrag::clicked, m_picker, &WordPicker::wordClicked);
-    sorting_accessible::describeWordList(m_wordListPanel, m_picker);
+    connect(m_drag, &WordDrag::clicked, m_wordListPanel, &WordPicker::wordClicked);
+    sorting_accessible::describeWordList(m_wordListPanel, m_wordListPanel);
     for (int k = 1; k <= kSortingWordCount; ++k) {
         sorting_accessible::describeWord(m_wordLabels[static_cast<std::size_t>(k - 1)], k,
-                                         m_picker);
+                                         m_wordListPanel);
     }
-    sorting_accessible::describePicture(m_doubleNPicture, m_picker);
-    sorting_accessible::describePicture(m_singleNPicture, m_picker);
+    sorting_accessible::describePicture(m_doubleNPicture, m_wordListPanel);
+    sorting_accessible::describePicture(m_singleNPicture, m_wordListPanel);
 }
 
 void TForm2::setKeyboardOrder()
@@ -278,7 +280,7 @@ void TForm2::render()
         }
         control->setVisible(shown);
     }
-    m_picker->viewChanged();
+    m_wordListPanel->viewChanged(view);
 }
 
 void TForm2::onSingleNDropped(int word)
@@ -293,10 +295,11 @@ void TForm2::onDoubleNDropped(int word)
 
 void TForm2::dropOnPicture(const QLabel *picture, int word)
 {
-    const bool shown = m_exercise.view().isWordVisible(word) && m_exercise.view().targetPanelVisible;
+    const bool shown =
+        m_exercise.view().isWordVisible(word) && m_exercise.view().targetPanelVisible;
     const bool right = m_exercise.dropWord(word, hintOf(picture).toStdString());
     render();
-    m_picker->dropped();
+    m_wordListPanel->dropped(m_exercise.view());
     if (shown) {
         const QString caption = m_wordLabels[static_cast<std::size_t>(word - 1)]->text();
         m_status->say(right ? QStringLiteral("%1 — убрано из списка.").arg(caption)

@@ -76,7 +76,7 @@ private:
     SortingExercise m_exercise;
 
     // The controls by role; the comments give their object names.
-    BevelPanel *m_wordListPanel = nullptr;                  // Panel3
+    WordPicker *m_wordListPanel = nullptr;                  // Panel3, picks words
     std::array<QLabel *, kSortingWordCount> m_wordLabels{}; // Label3..Label22
     BevelPanel *m_checkPanel = nullptr;                     // Panel2
     QLabel *m_errorsCaption = nullptr;                      // Label1, "Ошибок:"
@@ -93,7 +93,6 @@ private:
     TsButton *m_helpButton = nullptr;                       // sButton3, "Помогите!"
     BevelPanel *m_advicePanel = nullptr;                    // Panel6
     WordDrag *m_drag = nullptr;
-    WordPicker *m_picker = nullptr; // the words moved without a drag
     LiveStatus *m_status = nullptr; // what a screen reader says as it happens
 
     QPointer<QWidget> m_help;

@@ -65,7 +65,6 @@ void WordDrag::start(QWidget *label, int word, const QPoint &globalPos)
     qApp->installEventFilter(this);
     label->grabMouse();
     follow(globalPos);
-    Q_EMIT started(word);
 }
 
 bool WordDrag::handleDuringDrag(QObject *watched, QEvent *event)

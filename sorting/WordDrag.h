@@ -39,15 +39,11 @@ public:
     void addTarget(QWidget *picture, std::function<void(int word)> drop);
 
     bool isDragging() const { return m_word != 0; }
-    // The word being dragged, 0 when none is.
-    int draggedWord() const { return m_word; }
 
     // Ends a drag in progress with no effect.
     void cancel();
 
 Q_SIGNALS:
-    // A drag began; for a double click this comes once per press.
-    void started(int word);
     // A drag ended where it began, on its own word: a click on the word. It comes after the
     // drag is over.
     void clicked(int word);

@@ -1,45 +1,38 @@
 #include "WordPicker.h"
 
+#include "DesktopLook.h"
+#include "FocusMark.h"
 #include "LiveStatus.h"
-#include "OutlineMark.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
 
 #include <algorithm>
 
-namespace {
-
-// The marks in the window's own colours: the navy of its instruction text on the pale yellow of
-// the word list.
-const QColor kMarkNavy(0, 0, 128);
-const QColor kListYellow(255, 255, 202);
-
-// The dotted frame stands two pixels off the word: words lie five pixels apart.
-constexpr int kFocusMargin = 2;
-// The band stands two pixels off the picture, inside the nine pixels between the pictures.
-constexpr int kPictureMargin = 2 + 3;
-
-} // namespace
-
-WordPicker::WordPicker(QWidget *wordList, const std::array<QLabel *, kSortingWordCount> &words,
-                       QLabel *doubleN, QLabel *singleN, LiveStatus *status, View view,
-                       DropHandler drop)
-    : QObject(wordList), m_list(wordList), m_words(words), m_doubleN(doubleN),
-      m_singleN(singleN), m_status(status), m_view(std::move(view)), m_drop(std::move(drop))
+WordPicker::WordPicker(QWidget *parent) : BevelPanel(parent)
 {
     // One stop of the keyboard order, reached by Tab only: a click on a word leaves the focus
-    // where it was, as it always did.
-    m_list->setFocusPolicy(Qt::TabFocus);
-    m_list->installEventFilter(this);
-    m_list->window()->installEventFilter(this);
-    m_focusMark = new OutlineMark(m_list, OutlineMark::Line::Dotted, kMarkNavy, kFocusMargin);
-    m_pictureMark =
-        new OutlineMark(m_doubleN->parentWidget(), OutlineMark::Line::Band, kMarkNavy, 0);
-    m_pick.settle(m_view());
+    // where it was.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void WordPicker::setWord(int n, QLabel *word)
+{
+    m_words[static_cast<std::size_t>(n - 1)] = word;
+}
+
+void WordPicker::setTargets(QLabel *doubleN, QLabel *singleN, LiveStatus *status, DropHandler drop)
+{
+    m_doubleN = doubleN;
+    m_singleN = singleN;
+    m_status = status;
+    m_drop = std::move(drop);
+    m_pictureMark = new FocusMark(doubleN->parentWidget());
 }
 
 QLabel *WordPicker::label(int n) const
@@ -68,13 +61,13 @@ QString WordPicker::captionOf(int n) const
 
 bool WordPicker::isFocusOn(int n) const
 {
-    return m_list->hasFocus() && m_pick.focusedWord() == n && m_view().isWordVisible(n);
+    return hasFocus() && m_pick.focusedWord() == n && m_view.isWordVisible(n);
 }
 
 bool WordPicker::isChosenWithFocus(const QWidget *picture) const
 {
-    return m_list->hasFocus() && picture && picture == pictureOf(m_pick.chosenPicture()) &&
-           m_view().targetPanelVisible;
+    return hasFocus() && picture && picture == pictureOf(m_pick.chosenPicture()) &&
+           m_view.targetPanelVisible;
 }
 
 void WordPicker::wordClicked(int n)
@@ -84,7 +77,7 @@ void WordPicker::wordClicked(int n)
 
 bool WordPicker::pick(int n)
 {
-    if (!m_pick.pick(m_view(), n)) {
+    if (!m_pick.pick(m_view, n)) {
         return false;
     }
     updateMarks();
@@ -96,7 +89,7 @@ bool WordPicker::dropOn(const QLabel *picture)
 {
     const std::string_view code =
         picture == m_doubleN ? kDoubleNCode : (picture == m_singleN ? kSingleNCode : "");
-    const std::optional<SortingPick::Drop> drop = m_pick.dropPickedOn(m_view(), code);
+    const std::optional<SortingPick::Drop> drop = m_pick.dropPickedOn(m_view, code);
     dropFrom(drop);
     return drop.has_value();
 }
@@ -109,17 +102,19 @@ void WordPicker::dropFrom(const std::optional<SortingPick::Drop> &drop)
     m_drop(drop->code == kDoubleNCode ? m_doubleN : m_singleN, drop->word);
 }
 
-void WordPicker::dropped()
+void WordPicker::dropped(const SortingView &view)
 {
-    m_pick.dropped(m_view());
+    m_view = view;
+    m_pick.dropped(m_view);
     updateMarks();
     // Back from the picture to the word the keyboard is on, the next one after a right drop.
     announceFocus();
 }
 
-void WordPicker::viewChanged()
+void WordPicker::viewChanged(const SortingView &view)
 {
-    m_pick.viewChanged(m_view());
+    m_view = view;
+    m_pick.viewChanged(m_view);
     updateMarks();
 }
 
@@ -134,41 +129,59 @@ void WordPicker::cancel()
     announceFocus();
 }
 
-bool WordPicker::eventFilter(QObject *watched, QEvent *event)
+void WordPicker::focusInEvent(QFocusEvent *event)
 {
-    if (watched == m_list) {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-            return handleKey(static_cast<QKeyEvent *>(event));
-        case QEvent::FocusIn:
-            m_pick.settle(m_view());
-            updateMarks();
-            // After Qt has told of the list's own focus, which follows this event: the word
-            // is what the pupil is on.
-            QMetaObject::invokeMethod(this, &WordPicker::announceFocus, Qt::QueuedConnection);
-            return false;
-        case QEvent::FocusOut:
-            updateMarks();
-            return false;
-        default:
-            // A click on the list's background is a click elsewhere.
-            return watchClicks(watched, event);
-        }
-    }
-    if (watched == m_list->window() && event->type() == QEvent::Hide) {
-        // The pick lasts no longer than the window is shown.
-        m_pick.cancel();
-        updateMarks();
-        return false;
-    }
-    return watchClicks(watched, event);
+    BevelPanel::focusInEvent(event);
+    m_pick.settle(m_view);
+    updateMarks();
+    // After Qt has told of the list's own focus, which follows this event: the word is what
+    // the pupil is on.
+    QMetaObject::invokeMethod(this, &WordPicker::announceFocus, Qt::QueuedConnection);
 }
 
-bool WordPicker::handleKey(const QKeyEvent *key)
+void WordPicker::focusOutEvent(QFocusEvent *event)
 {
-    const SortingView &view = m_view();
+    BevelPanel::focusOutEvent(event);
+    updateMarks();
+}
+
+void WordPicker::hideEvent(QHideEvent *event)
+{
+    BevelPanel::hideEvent(event);
+    // The list hides with its window: the pick lasts no longer than the window is shown.
+    m_pick.cancel();
+    updateMarks();
+}
+
+void WordPicker::paintEvent(QPaintEvent *event)
+{
+    BevelPanel::paintEvent(event);
+    m_focusFrame = focusFrame();
+    if (!m_focusFrame.isEmpty()) {
+        QPainter painter(this);
+        FocusMark::paint(painter, m_focusFrame);
+    }
+}
+
+QRect WordPicker::focusFrame() const
+{
+    if (!hasFocus()) {
+        return {};
+    }
+    const QLabel *focused = label(m_pick.focusedWord());
+    if (focused && m_view.isWordVisible(m_pick.focusedWord())) {
+        return focused->geometry();
+    }
+    // No word left: the frame lies just inside the list's bevels.
+    const int inset = 6 + FocusMark::kWidth + FocusMark::kGap;
+    return rect().adjusted(inset, inset, -inset, -inset);
+}
+
+void WordPicker::keyPressEvent(QKeyEvent *key)
+{
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        return false;
+        key->ignore();
+        return;
     }
     std::optional<SortingPick::Move> move;
     switch (key->key()) {
@@ -185,53 +198,39 @@ bool WordPicker::handleKey(const QKeyEvent *key)
         move = SortingPick::Move::Last;
         break;
     case Qt::Key_1:
-        dropFrom(m_pick.dropFocusedOn(view, kSingleNCode));
-        return true;
+        dropFrom(m_pick.dropFocusedOn(m_view, kSingleNCode));
+        return;
     case Qt::Key_2:
-        dropFrom(m_pick.dropFocusedOn(view, kDoubleNCode));
-        return true;
+        dropFrom(m_pick.dropFocusedOn(m_view, kDoubleNCode));
+        return;
     default:
-        return handlePickKey(key);
+        key->setAccepted(handlePickKey(key));
+        return;
     }
-    if (m_pick.moveFocus(view, *move)) {
+    if (m_pick.moveFocus(m_view, *move)) {
         updateMarks();
         announceFocus();
     }
-    return true;
 }
 
 bool WordPicker::handlePickKey(const QKeyEvent *key)
 {
-    const SortingView &view = m_view();
     const bool picked = m_pick.pickedWord() != 0;
     switch (key->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (picked && m_pick.chosenPicture() != SortingPick::Picture::None) {
-            dropFrom(m_pick.dropOnChosen(view));
+            dropFrom(m_pick.dropOnChosen(m_view));
         } else if (m_pick.focusedWord() != m_pick.pickedWord()) {
             pick(m_pick.focusedWord());
         }
         return true;
     case Qt::Key_Right:
     case Qt::Key_Left:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: {
-        const bool forward = key->key() == Qt::Key_Right || (key->key() == Qt::Key_Tab &&
-                                                             !(key->modifiers() & Qt::ShiftModifier));
-        if (!picked) {
-            // Tab goes on to the next control as everywhere; the arrows have nothing to do.
-            return key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
-        }
-        if (m_pick.choose(view, forward ? SortingPick::Move::Next : SortingPick::Move::Previous)) {
-            updateMarks();
-            QLabel *chosen = pictureOf(m_pick.chosenPicture());
-            QAccessibleEvent focus(chosen, QAccessible::Focus);
-            QAccessible::updateAccessibility(&focus);
-        }
+        // Without a picked word the arrows have nothing to choose.
+        choosePicture(key->key() == Qt::Key_Right);
         return true;
-    }
     case Qt::Key_Escape:
         if (picked) {
             cancel();
@@ -243,35 +242,56 @@ bool WordPicker::handlePickKey(const QKeyEvent *key)
     }
 }
 
-bool WordPicker::watchClicks(QObject *watched, QEvent *event)
+bool WordPicker::focusNextPrevChild(bool next)
 {
-    // Only while a word is picked: a click on a picture drops it there, a click anywhere else
-    // in the window or Esc lets it go. Presses on words are the drag's: a click on one picks it anew.
+    // Tab and Shift+Tab choose a picture while a word is picked, and go on to the next control
+    // otherwise, as everywhere.
+    return choosePicture(next) || BevelPanel::focusNextPrevChild(next);
+}
+
+bool WordPicker::choosePicture(bool forward)
+{
+    if (m_pick.pickedWord() == 0) {
+        return false;
+    }
+    if (m_pick.choose(m_view, forward ? SortingPick::Move::Next : SortingPick::Move::Previous)) {
+        updateMarks();
+        QAccessibleEvent focus(pictureOf(m_pick.chosenPicture()), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+    return true;
+}
+
+bool WordPicker::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_watchedWindow && m_pick.pickedWord() != 0) {
+        return watchClicks(event);
+    }
+    return BevelPanel::eventFilter(watched, event);
+}
+
+bool WordPicker::watchClicks(QEvent *event)
+{
+    // A click on a picture drops the picked word there, a click anywhere else in the window or
+    // Esc lets it go. Presses on words are the drag's: a click on one picks it anew.
     const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress && m_pick.pickedWord() != 0 && watched->isWidgetType() &&
-        static_cast<QWidget *>(watched)->window() == m_list->window() &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+    if (type == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         // Esc lets the word go wherever the keyboard is in the window.
         cancel();
         return true;
     }
-    if ((type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) ||
-        !watched->isWidgetType()) {
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) {
         return false;
     }
-    auto *widget = static_cast<QWidget *>(watched);
     const auto *mouse = static_cast<QMouseEvent *>(event);
-    const QPoint global = mouse->globalPosition().toPoint();
-    // The control under the pointer first; a press it leaves goes on to its parents, and is
-    // the same click.
-    if (widget->window() != m_list->window() || mouse->button() != Qt::LeftButton ||
-        QApplication::widgetAt(global) != widget) {
+    QWidget *under = QApplication::widgetAt(mouse->globalPosition().toPoint());
+    if (mouse->button() != Qt::LeftButton || !under || under->window() != window()) {
         return false;
     }
-    const bool onPicture = widget == m_doubleN || widget == m_singleN;
+    const bool onPicture = under == m_doubleN || under == m_singleN;
     if (type == QEvent::MouseButtonPress) {
-        m_pressedPicture = onPicture ? widget : nullptr;
-        const bool onWord = std::find(m_words.begin(), m_words.end(), widget) != m_words.end();
+        m_pressedPicture = onPicture ? under : nullptr;
+        const bool onWord = std::find(m_words.begin(), m_words.end(), under) != m_words.end();
         if (!onPicture && !onWord) {
             cancel();
         }
@@ -279,7 +299,7 @@ bool WordPicker::watchClicks(QObject *watched, QEvent *event)
     }
     QWidget *pressed = m_pressedPicture;
     m_pressedPicture = nullptr;
-    if (pressed && pressed == widget) {
+    if (pressed && pressed == under) {
         dropOn(static_cast<QLabel *>(pressed));
     }
     return false;
@@ -287,70 +307,64 @@ bool WordPicker::watchClicks(QObject *watched, QEvent *event)
 
 void WordPicker::updateClickWatch()
 {
-    const bool watch = m_pick.pickedWord() != 0;
-    if (watch == m_watchingClicks) {
+    // The window's own events, before any of its controls has them: only this window's clicks
+    // count, and only while a word is picked.
+    QWindow *const watch = m_pick.pickedWord() != 0 ? window()->windowHandle() : nullptr;
+    if (watch == m_watchedWindow) {
         return;
     }
-    m_watchingClicks = watch;
+    if (m_watchedWindow) {
+        m_watchedWindow->removeEventFilter(this);
+    }
+    m_watchedWindow = watch;
+    m_pressedPicture = nullptr;
     if (watch) {
-        qApp->installEventFilter(this);
-    } else {
-        qApp->removeEventFilter(this);
-        m_pressedPicture = nullptr;
+        watch->installEventFilter(this);
     }
 }
 
 void WordPicker::updateMarks()
 {
-    const SortingView &view = m_view();
-    // The picked word inverted: the list's yellow on navy.
+    // The picked word inverted: the list's colour on navy.
     const int picked = m_pick.pickedWord();
     if (picked != m_markedPick) {
+        const QColor listColor = toQColor(color());
         if (QLabel *was = label(m_markedPick)) {
             QPalette palette = was->palette();
             palette.setColor(QPalette::WindowText, Qt::black);
-            palette.setColor(QPalette::Window, kListYellow);
+            palette.setColor(QPalette::Window, listColor);
             was->setPalette(palette);
         }
         if (QLabel *now = label(picked)) {
             QPalette palette = now->palette();
-            palette.setColor(QPalette::WindowText, kListYellow);
-            palette.setColor(QPalette::Window, kMarkNavy);
+            palette.setColor(QPalette::WindowText, listColor);
+            palette.setColor(QPalette::Window, FocusMark::kColor);
             now->setPalette(palette);
         }
         m_markedPick = picked;
     }
 
-    // The keyboard's dotted frame: on its word while the list has the focus, round the whole
-    // list when no word is left.
-    if (m_list->hasFocus()) {
-        const QLabel *focused = label(m_pick.focusedWord());
-        if (focused && view.isWordVisible(m_pick.focusedWord())) {
-            m_focusMark->frame(focused->geometry());
-        } else {
-            m_focusMark->frame(m_list->rect().adjusted(6, 6, -6, -6));
-        }
-    } else {
-        m_focusMark->clear();
+    // The keyboard's mark on its word, painted by the list itself.
+    if (const QRect frame = focusFrame(); frame != m_focusFrame) {
+        update(FocusMark::frameAround(m_focusFrame));
+        update(FocusMark::frameAround(frame));
+        m_focusFrame = frame;
     }
 
-    QLabel *chosen = pictureOf(m_pick.chosenPicture());
-    if (chosen && view.targetPanelVisible) {
-        m_pictureMark->frame(chosen->geometry().adjusted(-kPictureMargin, -kPictureMargin,
-                                                         kPictureMargin, kPictureMargin));
-    } else {
-        m_pictureMark->clear();
+    if (m_pictureMark) {
+        QLabel *chosen = pictureOf(m_pick.chosenPicture());
+        m_pictureMark->mark(chosen && m_view.targetPanelVisible ? chosen : nullptr);
     }
     updateClickWatch();
 }
 
 void WordPicker::announceFocus()
 {
-    if (!m_list->hasFocus()) {
+    if (!hasFocus()) {
         return;
     }
     const int n = m_pick.focusedWord();
-    if (QLabel *word = label(n); word && m_view().isWordVisible(n)) {
+    if (QLabel *word = label(n); word && m_view.isWordVisible(n)) {
         QAccessibleEvent focus(word, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }

@@ -9,6 +9,7 @@
 
 #include "TsButton.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
@@ -17,6 +18,8 @@
 #include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 QPoint centredFor(const QWidget *w)
@@ -35,25 +38,44 @@ TsButton *button(QWidget *window, const char *name)
 
 TEST(WindowSet, CreatesTheFourWindowsInOrderTheHiddenOnesOnceTheBoardIsOnScreen)
 {
-    QStringList order;
-    WindowSet set([&](QWidget *w) {
-        order << w->objectName();
-        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
-        if (w != Form1) {
-            // The board is up and has had its first frame before any other window is made.
-            EXPECT_TRUE(Form1->isVisible());
-            ASSERT_TRUE(Form1->windowHandle());
-            EXPECT_TRUE(Form1->windowHandle()->isExposed());
+    // Watches the start: whether any window but the board was shown, and what existed when the
+    // board's window was first exposed.
+    struct StartWatch : QObject
+    {
+        QStringList shown;
+        int exposedWithOthers = -1;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show && watched->isWidgetType() &&
+                static_cast<QWidget *>(watched)->isWindow()) {
+                shown << watched->objectName();
+            }
+            if (event->type() == QEvent::Expose && watched == Form1->windowHandle() &&
+                Form1->windowHandle()->isExposed() && exposedWithOthers < 0) {
+                exposedWithOthers =
+                    int(Form2 != nullptr) + int(Form3 != nullptr) + int(Form4 != nullptr);
+            }
+            return false;
         }
-    });
-    EXPECT_EQ(order, QStringList{"Form1"});
+    } watch;
+    WindowSet set;
     ASSERT_TRUE(Form1);
+    EXPECT_EQ(Form1->objectName(), "Form1");
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_FALSE(Form2 || Form3 || Form4);
 
+    qApp->installEventFilter(&watch);
     set.start();
-    EXPECT_EQ(order, (QStringList{"Form1", "Form2", "Form3", "Form4"}));
+    qApp->removeEventFilter(&watch);
+    // The board is up and has had its first frame before any other window is made, and the
+    // others are made hidden.
+    EXPECT_EQ(watch.exposedWithOthers, 0);
+    EXPECT_EQ(watch.shown, QStringList{"Form1"});
     ASSERT_TRUE(Form1 && Form2 && Form3 && Form4);
+    // Each is named in the order it was made.
+    EXPECT_EQ(Form2->objectName(), "Form2");
+    EXPECT_EQ(Form3->objectName(), "Form3");
+    EXPECT_EQ(Form4->objectName(), "Form4");
     EXPECT_TRUE(Form1->isVisible());
     for (QWidget *w : std::initializer_list<QWidget *>{Form1, Form2, Form3, Form4}) {
         EXPECT_TRUE(w->isWindow());
@@ -80,8 +102,11 @@ TEST(WindowSet, CreatesTheFourWindowsInOrderTheHiddenOnesOnceTheBoardIsOnScreen)
     EXPECT_TRUE(Form3->isVisible());
 
     // Started again, nothing is made twice.
+    const QList<QWidget *> windows{Form1, Form2, Form3, Form4};
+    const qsizetype topLevelsBefore = QApplication::topLevelWidgets().size();
     set.start();
-    EXPECT_EQ(order.size(), 4);
+    EXPECT_EQ((QList<QWidget *>{Form1, Form2, Form3, Form4}), windows);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), topLevelsBefore);
 }
 
 TEST(WindowSet, BoardClosedBeforeTheProgramRunsStillEndsIt)
@@ -195,4 +220,32 @@ TEST(WindowSet, CloseButtonEndsTheProgram)
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     guard.start(5000);
     EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(WindowSet, WindowsDestroyedWhileShownAndBusyLeaveNothingBehind)
+{
+    // Every window still shown when the set goes, each in the middle of something: a word
+    // picked in the sorting window with the keyboard's mark on the list, the writing window's
+    // focus mark on a word, a button's hover fade running. What the controls hear while their
+    // window goes (its hiding, the focus leaving) must not reach anything already destroyed;
+    // the sanitizer build ends the test on any such access.
+    auto set = std::make_unique<WindowSet>();
+    set->start();
+    QTest::mouseClick(button(Form1, "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
+    QTest::keyClick(Form2->windowHandle(), Qt::Key_Tab);
+    QWidget *list = Form2->findChild<QWidget *>(QStringLiteral("Panel3"));
+    ASSERT_EQ(QApplication::focusWidget(), list);
+    QTest::keyClick(Form2->windowHandle(), Qt::Key_Space);
+    QWidget *firstWord = Form2->findChild<QWidget *>(QStringLiteral("Label3"));
+    ASSERT_TRUE(QAccessible::queryAccessibleInterface(firstWord)->state().selected);
+    TsButton *check = button(Form2, "sButton5");
+    QTest::mouseMove(Form2->windowHandle(), check->mapTo(Form2, check->rect().center()));
+
+    QTest::mouseClick(button(Form1, "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
+    QTest::keyClick(Form3->windowHandle(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Form3->findChild<QWidget *>(QStringLiteral("Label3")));
+    showWindow(Form4);
+    set.reset();
 }

@@ -2,7 +2,7 @@
 // (gradient rows, border, caption, focus dots, disabled mix), lands on the screen pixel for
 // pixel, and its window shape follows the holes of the border drawn at that size. The same
 // binary runs at 1× and, with QT_SCALE_FACTOR, at 2× and 1.5×; at 1× the looks are exactly
-// those the button has always had.
+// the plain 1× drawing, pixel for pixel.
 #include "ButtonFixture.h"
 
 #include "TsBorderMask.h"

@@ -113,7 +113,7 @@ TEST(SortingPick, DropsHandTheExerciseWhatADragWould)
     // лу_ый (2) picked, НН chosen: a right drop; the cursor was on it and goes to the next word.
     pick.moveFocus(exercise.view(), Move::Next);
     ASSERT_EQ(pick.focusedWord(), 2);
-    ASSERT_TRUE(pick.pickFocused(exercise.view()));
+    ASSERT_TRUE(pick.pick(exercise.view(), pick.focusedWord()));
     EXPECT_EQ(pick.dropOnChosen(exercise.view()), std::nullopt) << "no picture chosen yet";
     pick.choose(exercise.view(), Move::Next);
     const auto drop = pick.dropOnChosen(exercise.view());

@@ -115,7 +115,7 @@ TEST_F(SortingPick, ADragStillDropsAndADragOfThePickedWordDropsThatWord)
     clickAt(centre(word(3)));
     ASSERT_TRUE(picked(3));
     pressWord(3);
-    EXPECT_EQ(overrideShape(), kNoDropCursor) << "the drag starts as it always did";
+    EXPECT_EQ(overrideShape(), kNoDropCursor) << "the drag starts at the press";
     moveTo(centre(picture("Image1")));
     EXPECT_EQ(overrideShape(), kDragCursor);
     releaseAt(centre(picture("Image1")));
@@ -141,7 +141,7 @@ TEST_F(SortingPick, TheMouseAloneShowsNoFocusMark)
 
 TEST_F(SortingPick, TheKeyboardMovesPicksChoosesAndDrops)
 {
-    // Проверить first, as always; the list is the next stop.
+    // Проверить first; the list is the next stop.
     ASSERT_EQ(QApplication::focusWidget(), button("sButton5"));
     key(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), named("Panel3"));

@@ -11,9 +11,9 @@
 #include "WordLabel.h"
 #include "WritingEditBox.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QEvent>
 #include <QPalette>
 #include <QTimer>
 
@@ -243,9 +243,10 @@ bool TForm3::focusNextPrevChild(bool next)
 void TForm3::keepActivationFocusOffWords()
 {
     // A window that has no control with the focus gives it, once active, to the first stop of
-    // its keyboard order. That has always been an edit box or a button, or nothing while none is
-    // shown; the words, newer stops, stay out of it, so the focus the pupil finds on opening
-    // the window is what it always was. They are stops again as soon as the activation is over.
+    // its keyboard order. The words stay out of that: the window opens with the focus on the
+    // first shown edit box or button, or on nothing while none is shown, so a pupil who opens
+    // it with the mouse finds no word focused. They are stops again as soon as the activation
+    // is over.
     const QWidget *focused = focusWidget();
     if (focused && focused->isVisible()) {
         return;

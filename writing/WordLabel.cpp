@@ -72,8 +72,8 @@ WordLabel::WordLabel(const QString &text, QWidget *parent) : QLabel(parent)
     setAccessibleDescription(
         QStringLiteral("Слово с пропуском. Enter или пробел: написать его "
                        "полностью в поле справа. Tab: дальше, Shift+Tab: назад."));
-    // The keyboard order reaches the word; a click on it gives the focus to its edit box, as
-    // always, never to the word itself.
+    // The keyboard order reaches the word; a click on it gives the focus to its edit box, never
+    // to the word itself.
     setFocusPolicy(Qt::TabFocus);
 }
 

@@ -41,7 +41,6 @@ public:
 
     // Picks word n if it is shown; another pick and any chosen picture are let go.
     bool pick(const SortingView &view, int n);
-    bool pickFocused(const SortingView &view) { return pick(view, m_focused); }
 
     // Chooses the next or previous picture, round the two, while a word is picked and the
     // pictures are shown. Next from no choice is the upper picture, Previous the lower one.
