@@ -67,8 +67,7 @@ TEST(WindowSet, CreatesTheFourWindowsInOrderTheHiddenOnesOnceTheBoardIsOnScreen)
     EXPECT_EQ(Form4->windowTitle(), QStringLiteral("Помощь"));
     // The exercise windows' frames: sizes less the frame, the 3-D light colour.
     EXPECT_EQ(Form2->size(), QSize(397, 487));
-    EXPECT_EQ(Form3->size(), QSize(TForm3::kNarrowWidth - 8, 545))
-        << "the writing window opens narrow";
+    EXPECT_EQ(Form3->size(), QSize(319, 545)) << "the writing window opens narrow";
     EXPECT_EQ(Form2->palette().color(QPalette::Window), QColor(227, 227, 227));
     EXPECT_EQ(Form3->palette().color(QPalette::Window), QColor(227, 227, 227));
     EXPECT_FALSE(Form2->windowIcon().isNull());
