@@ -63,6 +63,13 @@ find_sorting() {
 navy_word() { count 110 20 $((SX + 24 + 32)) $(($(word_y "$1") - 10)) $NAVY; }
 navy_nn() { count 112 96 $((SX + 208 + 24)) $((SY + 127 + 19)) $NAVY; }
 navy_n() { count 112 96 $((SX + 208 + 24)) $((SY + 127 + 117)) $NAVY; }
+# Whether the places of these words show only the list's pale yellow.
+gone() {
+  local k
+  for k in "$@"; do
+    [ "$(count 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) FFFFCA)" -eq 840 ] || return 1
+  done
+}
 
 # --- The keyboard alone ----------------------------------------------------------------------
 open_sorting
@@ -115,12 +122,7 @@ shoot_until "Esc to let the word go" let_go
 for k in $(seq 2 20); do
   if [ "${codes[$((k - 1))]}" = n ]; then key 1; else key 2; fi
 done
-list_empty() {
-  for k in 2 11 20; do
-    [ "$(count 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) FFFFCA)" -eq 840 ] || return 1
-  done
-}
-shoot_until "words 2, 11 and 20 gone from the list after their keys" list_empty
+shoot_until "words 2, 11 and 20 gone from the list after their keys" gone 2 11 20
 keep keys-5-all-placed
 key shift+Tab space
 shoot_until "Ура-а-а !" holds count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00 -gt 20
@@ -148,12 +150,7 @@ for k in $(seq 1 20); do
   click "$word_x" "$(word_y "$k")"
   if [ "${codes[$((k - 1))]}" = n ]; then click "$pic_x" "$n_y"; else click "$pic_x" "$nn_y"; fi
 done
-list_empty() {
-  for k in 1 10 20; do
-    [ "$(count 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) FFFFCA)" -eq 840 ] || return 1
-  done
-}
-shoot_until "words 1, 10 and 20 gone from the list" list_empty
+shoot_until "words 1, 10 and 20 gone from the list" gone 1 10 20
 keep clicks-2-all-placed
 click $((SX + 208 + 31 + 50)) $((SY + 387 + 26 + 12))
 shoot_until "Ура-а-а !" holds count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00 -gt 20
