@@ -160,7 +160,8 @@ TEST(WindowSet, ShowingAVisibleWindowChangesNothing)
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
     // "Вариант 1-1" again: the writing window is visible already and stays behind.
     QTest::mouseClick(button(Form1, "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::qWait(20);
+    // The window system's events queued so far, an activation among them, are delivered first.
+    QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), Form4) << "the writing window was not raised";
     EXPECT_TRUE(Form3->isVisible());
 }
