@@ -9,9 +9,11 @@
 #include "Unit3.h"
 #include "Unit4.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QStandardPaths>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -28,9 +30,9 @@ void put16(QByteArray &out, int v)
 // The font file at `path` with a name table that names it `family`, style `style` (only the
 // Windows English names: family, subfamily, full name, PostScript name). The new table goes at
 // the end of the file and the table directory points at it; nothing reads the checksums.
-QByteArray renamedFace(const char *path, const QString &family, const QString &style)
+QByteArray renamedFace(const QString &path, const QString &family, const QString &style)
 {
-    QFile file(QString::fromLatin1(path));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
@@ -68,6 +70,20 @@ QByteArray renamedFace(const char *path, const QString &family, const QString &s
             put16(place, table.size() & 0xffff);
             font.replace(record + 8, 8, place);
             return font + table;
+        }
+    }
+    return {};
+}
+
+// The first file of that name in the system's font folders and their subfolders; empty if none.
+QString fontFile(const QString &name)
+{
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::FontsLocation);
+    folders << QStringLiteral("/usr/share/fonts");
+    for (const QString &folder : folders) {
+        QDirIterator found(folder, {name}, QDir::Files, QDirIterator::Subdirectories);
+        if (found.hasNext()) {
+            return found.next();
         }
     }
     return {};
@@ -113,19 +129,26 @@ const FontRow kFonts[] = {
 };
 // clang-format on
 
+const char *const kFamilies[] = {"Verdana", "MS Sans Serif", "Times New Roman"};
+
 class WindowFonts : public ::testing::Test
 {
 protected:
+    // A described face that is missing is installed as a renamed copy of DejaVu Sans.
     static void SetUpTestSuite()
     {
-        for (const char *family : {"Verdana", "MS Sans Serif", "Times New Roman"}) {
+        const QStringList installed = QFontDatabase::families();
+        for (const char *family : kFamilies) {
+            if (installed.contains(QString::fromLatin1(family), Qt::CaseInsensitive)) {
+                continue;
+            }
             for (const auto &[file, style] : {std::pair{"DejaVuSans.ttf", "Regular"},
                                               std::pair{"DejaVuSans-Bold.ttf", "Bold"}}) {
+                const QString path = fontFile(QString::fromLatin1(file));
+                ASSERT_FALSE(path.isEmpty()) << file << " (fonts-dejavu-core) is missing";
                 const QByteArray face =
-                    renamedFace(qPrintable(QStringLiteral("/usr/share/fonts/truetype/dejavu/") +
-                                           QLatin1String(file)),
-                                QString::fromLatin1(family), QString::fromLatin1(style));
-                ASSERT_FALSE(face.isEmpty()) << file << " (fonts-dejavu-core) is missing";
+                    renamedFace(path, QString::fromLatin1(family), QString::fromLatin1(style));
+                ASSERT_FALSE(face.isEmpty()) << "cannot read " << qPrintable(path);
                 ASSERT_NE(QFontDatabase::addApplicationFontFromData(face), -1) << family;
             }
         }
@@ -134,7 +157,9 @@ protected:
 
 TEST_F(WindowFonts, EachControlAsksForTheFaceSizeAndWeightOfItsRow)
 {
-    ASSERT_TRUE(QFontDatabase::families().contains(QStringLiteral("MS Sans Serif")));
+    for (const char *family : kFamilies) {
+        ASSERT_TRUE(QFontDatabase::families().contains(QString::fromLatin1(family))) << family;
+    }
     const std::unique_ptr<QWidget> windows[] = {
         std::make_unique<TForm1>(), std::make_unique<TForm2>(), std::make_unique<TForm3>(),
         std::make_unique<TForm4>()};
