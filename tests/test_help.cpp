@@ -244,7 +244,8 @@ TEST_F(HelpWindow, ShownAgainWhereThePupilLeftIt)
     showAndActivate();
     // The pupil drags the window by its title bar: the desktop moves the frame.
     form->windowHandle()->setFramePosition(QPoint(120, 64));
-    QTRY_COMPARE(form->pos(), QPoint(120, 64));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->pos() == QPoint(120, 64); }))
+        << "at " << form->pos().x() << "," << form->pos().y();
     hideWindow(form.get());
     EXPECT_TRUE(form->isHidden());
     showWindow(form.get());
