@@ -13,8 +13,6 @@ e2e_start_x 1024x768x24
 e2e_start_program "$program"
 
 win=$(e2e_wait_window "Н и НН в прилагательных" 439) || e2e_fail "the board did not appear"
-sleep 0.5
-e2e_screenshot "$shot"
 
 # --- The board at start, read from the screenshot. Below the menu bar the client area is
 # 439 x 351: the variant panel at 19, 16 (401 x 270, pale yellow, 3 + 3 bevel), the close
@@ -24,11 +22,15 @@ cx=$X
 cy=$((Y + HEIGHT - 351))
 px=$((cx + 19))
 py=$((cy + 16))
-expect_pixel() { # x y RRGGBB what
-  local got
-  got=$(e2e_pixel "$shot" "$1" "$2")
-  [ "$got" = "$3" ] || e2e_fail "$4: pixel at $1,$2 is $got, expected $3"
+pixel_is() { # x y RRGGBB
+  [ "$(e2e_pixel "$shot" "$1" "$2")" = "$3" ]
 }
+expect_pixel() { # x y RRGGBB what
+  pixel_is "$1" "$2" "$3" ||
+    e2e_fail "$4: pixel at $1,$2 is $(e2e_pixel "$shot" "$1" "$2"), expected $3"
+}
+# The board painted: its close panel's violet below "Вариант 4-1".
+e2e_wait_screen "$shot" "the board's first frame" pixel_is $((cx + 5)) $((cy + 351 - 53 + 5)) 400080
 # Dark ink (letters) somewhere in the w x h area at x, y.
 has_ink() {
   local min
@@ -81,26 +83,27 @@ top_window() {
 variant1=("$((px + 54 + 50))" "$((py + 24 + 12))")
 xdotool mousemove "${variant1[@]}" click 1
 sorting=$(e2e_wait_window "Н и НН в прилагательных" 397) || e2e_fail "Вариант 1 did not show the sorting window"
-sleep 0.5
-[ "$(top_window)" = "$(printf '0x%x' "$sorting")" ] || e2e_fail "the sorting window did not open on top"
+on_top() {
+  [ "$(top_window)" = "$(printf '0x%x' "$1")" ]
+}
+e2e_wait "the sorting window on top" on_top "$sorting"
 before=$(xdotool getwindowgeometry "$sorting")
 xdotool windowraise "$win"
-sleep 0.3
-[ "$(top_window)" = "$(printf '0x%x' "$win")" ] || e2e_fail "the board could not be brought forward"
+e2e_wait "the board brought forward" on_top "$win"
+# The second click; once "Вариант 1-1" lights up under the pointer, the program has handled it
+# (a sorting window raised over the board hides that button).
 xdotool mousemove "${variant1[@]}" click 1
-sleep 0.5
-[ "$(top_window)" = "$(printf '0x%x' "$win")" ] ||
-  e2e_fail "Вариант 1 raised the sorting window that was already visible"
+if ! e2e_hover_barrier $((px + 240 + 15)) $((py + 24 + 12)) "$shot.barrier.png"; then
+  on_top "$win" || e2e_fail "Вариант 1 raised the sorting window that was already visible"
+  e2e_fail "Вариант 1-1 did not light up under the pointer within ${E2E_TIMEOUT} s"
+fi
+on_top "$win" || e2e_fail "Вариант 1 raised the sorting window that was already visible"
 [ "$(xdotool getwindowgeometry "$sorting")" = "$before" ] ||
   e2e_fail "Вариант 1 moved the sorting window that was already visible"
 
 # --- The close button sits in the panel along the bottom edge: 19 pixels in, 14 down, 401 x 25.
-xdotool mousemove $((cx + 19 + 200)) $((cy + 351 - 53 + 14 + 12))
-sleep 0.2
-xdotool mousedown 1
-sleep 0.1
-xdotool mouseup 1
+xdotool mousemove $((cx + 19 + 200)) $((cy + 351 - 53 + 14 + 12)) mousedown 1 mouseup 1
 
-e2e_wait_exit 50
+e2e_wait_exit
 echo "e2e_board: program ended with code $E2E_CODE"
 [ "$E2E_CODE" -eq 0 ]

@@ -41,17 +41,16 @@ win=$(e2e_wait_window "^$name\$") || e2e_fail "no window titled '$name' appeared
     e2e_fail "the running program is $(realpath "/proc/$E2E_PID/exe"), not the unpacked one"
 xdotool search --onlyvisible --classname "^$wmclass\$" | grep -qx "$win" ||
     e2e_fail "the window's class is not StartupWMClass=$wmclass"
-sleep 0.5
-e2e_screenshot "$shot"
+# The screenshot once the board is painted: its close panel's violet at the bottom left.
+eval "$(xdotool getwindowgeometry --shell "$win")"
+painted() {
+  [ "$(e2e_pixel "$shot" $((X + 5)) $((Y + HEIGHT - 53 + 5)))" = 400080 ]
+}
+e2e_wait_screen "$shot" "the board's first frame" painted
 
 # The close button sits in the panel along the bottom edge: 19 pixels in, 14 down, 401 x 25.
-eval "$(xdotool getwindowgeometry --shell "$win")"
-xdotool mousemove $((X + 19 + 200)) $((Y + HEIGHT - 53 + 14 + 12))
-sleep 0.2
-xdotool mousedown 1
-sleep 0.1
-xdotool mouseup 1
+xdotool mousemove $((X + 19 + 200)) $((Y + HEIGHT - 53 + 14 + 12)) mousedown 1 mouseup 1
 
-e2e_wait_exit 50
+e2e_wait_exit
 echo "e2e: the program started from the menu entry ended with code $E2E_CODE"
 [ "$E2E_CODE" -eq 0 ]

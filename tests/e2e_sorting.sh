@@ -33,32 +33,30 @@ origin() {
 }
 
 click() {
-  xdotool mousemove "$1" "$2"
-  sleep 0.15
-  xdotool mousedown 1
-  sleep 0.05
-  xdotool mouseup 1
-  sleep 0.3
+  xdotool mousemove "$1" "$2" mousedown 1 mouseup 1
 }
 
 # Drags from one point to another with a real press, two moves and a release.
 drag() {
   local x0=$1 y0=$2 x1=$3 y1=$4
-  xdotool mousemove "$x0" "$y0"
-  sleep 0.1
-  xdotool mousedown 1
-  sleep 0.1
-  xdotool mousemove $(((x0 + x1) / 2)) $(((y0 + y1) / 2))
-  sleep 0.05
-  xdotool mousemove "$x1" "$y1"
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.2
+  xdotool mousemove "$x0" "$y0" mousedown 1 mousemove $(((x0 + x1) / 2)) $(((y0 + y1) / 2)) \
+    mousemove "$x1" "$y1" mouseup 1
 }
 
 shoot() {
-  sleep 0.3
   e2e_screenshot "$shots/screen.png"
+}
+
+# Takes screenshots until the condition (a command that reads the last one) holds; fails after
+# E2E_TIMEOUT seconds, naming the condition.
+shoot_until() {
+  local what=$1
+  shift
+  e2e_wait_screen "$shots/screen.png" "$what" "$@"
+}
+
+pixel_is() {
+  [ "$(pixel "$1" "$2")" = "$3" ]
 }
 
 # The colour of one pixel of the last screenshot, as RRGGBB.
@@ -92,11 +90,10 @@ keep() {
 
 # --- The board, and "Вариант 1" ---------------------------------------------------------------
 board=$(wait_window "Н и НН в прилагательных" 439) || fail "the board did not appear"
-sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$board")"
 BX=$X
 BY=$((Y + HEIGHT - 351)) # the board's client area below its menu bar
-shoot
+shoot_until "the board's first frame" pixel_is $((BX + 5)) $((BY + 351 - 53 + 5)) 400080
 cp "$shots/screen.png" "$shots/board-before.png"
 has_ink 60 14 $((BX + 19 + 54 + 25)) $((BY + 16 + 24 + 6)) || fail "Вариант 1 is not enabled at start"
 click $((BX + 19 + 54 + 55)) $((BY + 16 + 24 + 12))
@@ -123,21 +120,22 @@ drag_word() { # word number, picture (n or nn), target panel top
   drag "$word_x" "$(word_y "$1")" "$pic_x" "$y"
 }
 
-shoot
+shoot_until "the sorting window's target panel at 127" \
+  pixel_is $((SX + 208 + 10)) $((SY + 127 + 10)) FFDDFF
 keep 1-placing
-expect_pixel $((SX + 208 + 10)) $((SY + 127 + 10)) FFDDFF "the target panel at 127"
 has_colour 150 60 $((SX + 208)) $((SY + 387)) 'FFFF00' && fail "the praise is shown at start"
 
 # --- Placing: a right drop and a wrong one, then a failing check -------------------------------
 drag_word 2 nn 127 # лу_ый: нн, right
 drag_word 1 nn 127 # ледя_ой: н, wrong
-# The grab holds outside the window: орли_ый (н) goes out to the corner of the screen and back
-# onto its picture; ветре_ый (н) is released out there.
-xdotool mousemove "$word_x" "$(word_y 3)" && sleep 0.1 && xdotool mousedown 1 && sleep 0.1
-xdotool mousemove 10 10 && sleep 0.1 && xdotool mousemove "$pic_x" "$(n_y 127)" && sleep 0.1
-xdotool mouseup 1 && sleep 0.2
+# The grab holds outside the window: ветре_ый (н) is released out in the corner of the screen;
+# орли_ый (н) goes out there and back onto its picture.
 drag "$word_x" "$(word_y 4)" 10 10
-shoot
+xdotool mousemove "$word_x" "$(word_y 3)" mousedown 1 mousemove 10 10 \
+  mousemove "$pic_x" "$(n_y 127)" mouseup 1
+# Input is handled in order: once орли_ый is gone, the drags before it have been handled too.
+shoot_until "орли_ый gone after a drag outside and back" \
+  eval '! has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 3) - 7))'
 keep 2-placing-dropped
 has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 2) - 7)) && fail "лу_ый stayed after its right drop"
 has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 1) - 7)) || fail "ледя_ой vanished after a wrong drop"
@@ -145,71 +143,89 @@ has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 3) - 7)) && fail "орли_ый stay
 has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 4) - 7)) || fail "ветре_ый vanished when released outside"
 
 click "$button_x" "$check_y"
-shoot
+failed_check_shown() {
+  pixel_is "$pic_x" "$(nn_y 127)" E3E3E3 &&
+    has_colour 60 16 $((SX + 208 + 41)) $((SY + 387 + 48)) '00FFFF' &&
+    has_colour 20 16 $((SX + 208 + 108)) $((SY + 387 + 48)) 'FFFF00'
+}
+shoot_until "the target panel hidden, Ошибок: and the error count after the check" failed_check_shown
 keep 3-failed
-expect_pixel "$pic_x" "$(nn_y 127)" E3E3E3 "the target panel hidden after a failed check"
-has_colour 60 16 $((SX + 208 + 41)) $((SY + 387 + 48)) '00FFFF' || fail "no Ошибок: after the check"
-has_colour 20 16 $((SX + 208 + 108)) $((SY + 387 + 48)) 'FFFF00' || fail "no error count"
 
 # --- Help offered, then help ------------------------------------------------------------------
 click "$button_x" "$retry_y"
-shoot
+help_offered() {
+  has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 2) - 7)) &&
+    pixel_is $((SX + 208 + 10)) $((SY + 87 + 10)) FFDDFF &&
+    pixel_is $((SX + 208 + 10)) $((SY + 325 + 45)) A6D2FF &&
+    pixel_is $((SX + 208 + 5)) $((SY + 16 + 5)) A6D2FF
+}
+shoot_until "лу_ый back after Заново, the target panel at 87, the help and advice panels" \
+  help_offered
 keep 4-help-offered
-has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 2) - 7)) || fail "Заново did not bring лу_ый back"
-expect_pixel $((SX + 208 + 10)) $((SY + 87 + 10)) FFDDFF "the target panel at 87"
-expect_pixel $((SX + 208 + 10)) $((SY + 325 + 45)) A6D2FF "the help panel"
-expect_pixel $((SX + 208 + 5)) $((SY + 16 + 5)) A6D2FF "the advice panel"
 
 click "$button_x" "$help_y"
 helpwin=$(wait_window "Помощь" 406) || fail "Помогите! did not show the help window"
-shoot
+read -r HX HY < <(origin "$helpwin")
+shoot_until "the help window painted" pixel_is $((HX + 3)) $((HY + 3)) A6D2FF
 cp "$shots/screen.png" "$shots/5-screen-with-help.png"
 
 # The help window stands at its designed place, over the top of the word list and over this
 # window's НН picture: a word dropped there lands on the help window, which takes none.
 # "стари_ый" (нн) lies below the help window.
-read -r HX HY < <(origin "$helpwin")
 [ "$HX" -eq 549 ] && [ "$HY" -eq 119 ] || fail "the help window is at $HX,$HY, not at 549,119"
 [ "$(nn_y 127)" -lt $((HY + 309)) ] && [ "$pic_x" -ge "$HX" ] ||
   fail "the help window was expected over the НН picture"
 [ "$(word_y 11)" -gt $((HY + 309)) ] || fail "стари_ый was expected below the help window"
 drag_word 11 nn 127
-shoot
-has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 11) - 7)) ||
-  fail "a word dropped on the help window vanished"
 
 # The pupil moves the help window aside.
 xdotool windowmove "$helpwin" 0 0
-sleep 0.3
-shoot
+shoot_until "the left edge of the instruction's strip, uncovered" \
+  pixel_is $((SX + 208 + 7)) $((SY + 16 + 30)) FFFF9A
 keep 5-placing-after-help
 expect_pixel $((SX + 208 + 10)) $((SY + 127 + 10)) FFDDFF "the target panel back at 127"
 expect_pixel $((SX + 208 + 10)) $((SY + 100)) E3E3E3 "nothing above the target panel at 127"
-expect_pixel $((SX + 208 + 7)) $((SY + 16 + 30)) FFFF9A "the left edge of the instruction's strip"
 
 # --- All twenty onto their pictures, and a pass ------------------------------------------------
-for k in $(seq 1 20); do
+for k in $(seq 1 10); do
   drag_word "$k" "${codes[$((k - 1))]}" 127
 done
-shoot
-keep 6-all-placed
-for k in 1 10 20; do
-  has_ink 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) && fail "word $k is still in the list"
+# Once со_ый is gone, the drop of стари_ый on the help window has long been handled.
+shoot_until "со_ый gone" eval '! has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 10) - 7))'
+has_ink 60 14 $((SX + 24 + 34)) $(($(word_y 11) - 7)) ||
+  fail "a word dropped on the help window vanished"
+for k in $(seq 11 20); do
+  drag_word "$k" "${codes[$((k - 1))]}" 127
 done
+list_empty() {
+  for k in 1 10 20; do
+    has_ink 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) && return 1
+  done
+  return 0
+}
+shoot_until "words 1, 10 and 20 gone from the list" list_empty
+keep 6-all-placed
 
 click "$button_x" "$check_y"
-shoot
+shoot_until "Ура-а-а !" has_colour 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) 'FFFF00'
 keep 7-passed
 find_window "Помощь" 406 >/dev/null && fail "the check did not hide the help window"
-has_colour 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) 'FFFF00' || fail "no Ура-а-а !"
 has_colour 60 16 $((SX + 208 + 41)) $((SY + 387 + 48)) '00FFFF' && fail "Ошибок: after a pass"
 
 # --- "Дальше", and the board --------------------------------------------------------------------
 click "$button_x" "$next_y"
-sleep 0.3
 # (A closed window gives up its native window; it is made again when the window is next shown.)
-find_window "Н и НН в прилагательных" 397 >/dev/null && fail "Дальше did not hide the sorting window"
-shoot
+sorting_gone() {
+  ! find_window "Н и НН в прилагательных" 397 >/dev/null
+}
+e2e_wait "Дальше to hide the sorting window" sorting_gone
+board_marked() {
+  local n
+  n=$(convert "$shots/screen.png" -crop "35x35+$((BX + 19 + 17))+$((BY + 16 + 21))" \
+    -fx 'r > 0.7 && g < 0.4 && b < 0.4 ? 1 : 0' -format '%[fx:mean*w*h]' info:)
+  [ "${n%.*}" -ge 20 ]
+}
+shoot_until "the completion mark beside Вариант 1" board_marked
 cp "$shots/screen.png" "$shots/board-after.png"
 convert "$shots/screen.png" -crop "439x351+$BX+$BY" +repage "$shots/8-board.png"
 

@@ -16,17 +16,21 @@ e2e_start_x 1280x1024x24
 fail() { e2e_fail "$@"; }
 key() {
   xdotool key --delay 60 "$@"
-  sleep 0.15
 }
 click() {
-  xdotool mousemove "$1" "$2"
-  sleep 0.1
-  xdotool click 1
-  sleep 0.2
+  xdotool mousemove "$1" "$2" click 1
 }
-shoot() {
-  sleep 0.3
-  e2e_screenshot "$shots/screen.png"
+# Takes screenshots until the condition (a command that reads the last one) holds; fails after
+# E2E_TIMEOUT seconds, naming the condition.
+shoot_until() {
+  local what=$1
+  shift
+  e2e_wait_screen "$shots/screen.png" "$what" "$@"
+}
+# Whether a command's number output compares as asked: holds <command...> <op> <number>.
+holds() {
+  local n=$(($# - 2)) op=${*: -2:1} value=${*: -1}
+  [ "$("${@:1:$n}")" "$op" "$value" ]
 }
 # How many pixels of a colour (RRGGBB) a region (w h x y) of the last screenshot holds.
 count() {
@@ -41,10 +45,10 @@ NAVY=000080
 open_sorting() {
   e2e_start_program "$program"
   board=$(e2e_wait_window "^Н и НН в прилагательных\$" 439) || fail "the board did not appear"
-  sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$board")"
   BX=$X
   BY=$((Y + HEIGHT - 351))
+  shoot_until "the board's first frame" holds count 1 1 $((BX + 5)) $((BY + 351 - 53 + 5)) 400080 -eq 1
 }
 find_sorting() {
   sorting=$(e2e_wait_window "^Н и НН в прилагательных\$" 397) || fail "the sorting window did not open"
@@ -59,6 +63,13 @@ find_sorting() {
 navy_word() { count 110 20 $((SX + 24 + 32)) $(($(word_y "$1") - 10)) $NAVY; }
 navy_nn() { count 112 96 $((SX + 208 + 24)) $((SY + 127 + 19)) $NAVY; }
 navy_n() { count 112 96 $((SX + 208 + 24)) $((SY + 127 + 117)) $NAVY; }
+# Whether the places of these words show only the list's pale yellow.
+gone() {
+  local k
+  for k in "$@"; do
+    [ "$(count 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) FFFFCA)" -eq 840 ] || return 1
+  done
+}
 
 # --- The keyboard alone ----------------------------------------------------------------------
 open_sorting
@@ -68,7 +79,7 @@ find_sorting
 # The keyboard goes where the pointer rests, as on a desktop without a window manager; the
 # pointer stays still in a corner of the window from now on.
 xdotool mousemove $((SX + 5)) $((SY + 480))
-shoot
+shoot_until "the sorting window painted" holds count 1 1 $((SX + 208 + 10)) $((SY + 127 + 10)) FFDDFF -eq 1
 keep keys-0-start
 [ "$(count 172 449 $((SX + 24)) $((SY + 16)) $NAVY)" -eq 0 ] || fail "a mark shows before any key"
 # The pictures' own pixels of the marks' navy, if any.
@@ -76,51 +87,52 @@ base_nn=$(navy_nn)
 base_n=$(navy_n)
 
 key Tab
-shoot
+shoot_until "a focus mark on the first word after Tab" holds navy_word 1 -gt 20
 keep keys-1-focus-mark
-[ "$(navy_word 1)" -gt 20 ] || fail "no focus mark on the first word after Tab"
-key Down Down End Home
-shoot
-[ "$(navy_word 1)" -gt 20 ] || fail "Home did not bring the mark back to the first word"
+key Down Down End
+shoot_until "the focus mark on the last word after End" holds navy_word 20 -gt 20
+key Home
+shoot_until "Home to bring the mark back to the first word" holds navy_word 1 -gt 20
 key space
-shoot
+shoot_until "the picked word shown inverted" holds navy_word 1 -gt 300
 keep keys-2-picked
-[ "$(navy_word 1)" -gt 300 ] || fail "the picked word is not shown inverted"
 key Right
-shoot
+shoot_until "a band round the chosen НН picture" holds navy_nn -gt $((base_nn + 300))
 keep keys-3-chosen-nn
-[ "$(navy_nn)" -gt $((base_nn + 300)) ] || fail "no band round the chosen НН picture"
 key Left
-shoot
-[ "$(navy_nn)" -eq "$base_nn" ] && [ "$(navy_n)" -gt $((base_n + 300)) ] ||
-  fail "Left did not choose the Н picture"
+left_chosen() {
+  [ "$(navy_nn)" -eq "$base_nn" ] && [ "$(navy_n)" -gt $((base_n + 300)) ]
+}
+shoot_until "Left to choose the Н picture" left_chosen
 key space
-shoot
+dropped() {
+  [ "$(navy_word 1)" -eq 0 ] && [ "$(navy_word 2)" -gt 20 ]
+}
+shoot_until "ледя_ой gone after its drop on Н, the focus mark on the next word" dropped
 keep keys-4-dropped
-[ "$(navy_word 1)" -eq 0 ] || fail "ледя_ой stayed after its drop on Н"
-[ "$(navy_word 2)" -gt 20 ] || fail "the focus mark did not go on to the next word"
 # Esc lets a picked word go.
-key Return Tab Escape
-shoot
-[ "$(navy_word 2)" -lt 300 ] && [ "$(navy_nn)" -eq "$base_nn" ] || fail "Esc did not let the word go"
+key Return
+shoot_until "лу_ый picked with Return" holds navy_word 2 -gt 300
+key Tab Escape
+let_go() {
+  [ "$(navy_word 2)" -lt 300 ] && [ "$(navy_nn)" -eq "$base_nn" ]
+}
+shoot_until "Esc to let the word go" let_go
 # The other nineteen with "1" and "2".
 for k in $(seq 2 20); do
   if [ "${codes[$((k - 1))]}" = n ]; then key 1; else key 2; fi
 done
-shoot
+shoot_until "words 2, 11 and 20 gone from the list after their keys" gone 2 11 20
 keep keys-5-all-placed
-for k in 2 11 20; do
-  [ "$(count 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) FFFFCA)" -eq 840 ] ||
-    fail "word $k is still in the list after its key"
-done
 key shift+Tab space
-shoot
+shoot_until "Ура-а-а !" holds count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00 -gt 20
 keep keys-6-passed
-[ "$(count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00)" -gt 20 ] || fail "no Ура-а-а !"
 # "Дальше" is the first shown button now.
 key Tab space
-sleep 0.5
-e2e_find_window "^Н и НН в прилагательных\$" 397 >/dev/null && fail "Дальше did not close the window"
+sorting_gone() {
+  ! e2e_find_window "^Н и НН в прилагательных\$" 397 >/dev/null
+}
+e2e_wait "Дальше to close the window" sorting_gone
 kill "$E2E_PID"
 wait "$E2E_PID" 2>/dev/null || true
 E2E_PID=""
@@ -130,24 +142,18 @@ open_sorting
 click $((BX + 19 + 54 + 55)) $((BY + 16 + 24 + 12))
 find_sorting
 click "$word_x" "$(word_y 2)"
-shoot
+shoot_until "a click to pick лу_ый" holds navy_word 2 -gt 300
 keep clicks-1-picked
-[ "$(navy_word 2)" -gt 300 ] || fail "a click did not pick лу_ый"
 [ "$(count 110 20 $((SX + 24 + 32)) $(($(word_y 1) - 10)) $NAVY)" -eq 0 ] ||
   fail "a focus mark shows to the mouse"
 for k in $(seq 1 20); do
   click "$word_x" "$(word_y "$k")"
   if [ "${codes[$((k - 1))]}" = n ]; then click "$pic_x" "$n_y"; else click "$pic_x" "$nn_y"; fi
 done
-shoot
+shoot_until "words 1, 10 and 20 gone from the list" gone 1 10 20
 keep clicks-2-all-placed
-for k in 1 10 20; do
-  [ "$(count 60 14 $((SX + 24 + 34)) $(($(word_y "$k") - 7)) FFFFCA)" -eq 840 ] ||
-    fail "word $k is still in the list"
-done
 click $((SX + 208 + 31 + 50)) $((SY + 387 + 26 + 12))
-shoot
+shoot_until "Ура-а-а !" holds count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00 -gt 20
 keep clicks-3-passed
-[ "$(count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00)" -gt 20 ] || fail "no Ура-а-а !"
 e2e_check_alive
 echo "e2e_sorting_keys: passed; screenshots in $shots"

@@ -97,7 +97,13 @@ echo "e2e_wayland: Wayland and XWayland offered: the board is an X11 window on $
 # 2. Only Wayland: native, and still running once its board is up.
 start native WAYLAND_DISPLAY="$socket"
 waylandToplevel native || fail "with only Wayland offered no Wayland toplevel appeared" native
-sleep 1
+# Once a frame of the board has been handed to the compositor, the program must still run.
+for _ in $(seq 1 150); do
+  grep -aq "wl_surface@[0-9]*\.attach(wl_buffer@" "$work/native.log" && break
+  sleep 0.1
+done
+grep -aq "wl_surface@[0-9]*\.attach(wl_buffer@" "$work/native.log" ||
+  fail "with only Wayland offered the board never showed a frame" native
 kill -0 "$last" 2>/dev/null || fail "with only Wayland offered the program ended" native
 kill "$last"
 echo "e2e_wayland: only Wayland offered: the board is a native Wayland toplevel"

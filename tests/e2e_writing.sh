@@ -24,22 +24,24 @@ fail() {
 }
 
 # The visible window with the program's caption and the given client width (the board, the
-# writing window and the sorting window share the caption; their widths differ), looked for
-# `tries` times a tenth of a second apart.
+# writing window and the sorting window share the caption; their widths differ), waited for.
 find_window() {
-  e2e_wait_window "Н и НН в прилагательных" "$1" "${2:-100}"
+  e2e_wait_window "Н и НН в прилагательных" "$1"
 }
 
 click_at() {
-  xdotool mousemove "$1" "$2"
-  sleep 0.1
-  xdotool click 1
-  sleep 0.3
+  xdotool mousemove "$1" "$2" click 1
 }
 
 shot() {
-  sleep 0.3
   e2e_screenshot "$shots/writing-$1.png"
+}
+
+# Takes the screenshot until the condition (a command that reads it) holds.
+shot_until() {
+  local name=$1 what=$2
+  shift 2
+  e2e_wait_screen "$shots/writing-$name.png" "$what" "$@"
 }
 
 # Whether the w x h area of a screenshot at x, y shows a picture file pixel for pixel.
@@ -60,7 +62,6 @@ visible_help() {
 # --- The board, and "Вариант 1-1" on it. Below the menu bar the board's client area is
 # 439 x 351; its variant panel stands at 19, 16 and "Вариант 1-1" at 240, 24 in it.
 board=$(find_window 439) || fail "the board did not appear"
-sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$board")"
 BX=$X
 BY=$((Y + HEIGHT - 351)) # the top of the area below the menu bar
@@ -68,9 +69,10 @@ click_at $((BX + 19 + 240 + 55)) $((BY + 16 + 24 + 12))
 
 # --- The writing window opens narrow: 327 outer, 319 client.
 win=$(find_window 319) || fail "the writing window did not open narrow"
-sleep 0.3
 eval "$(xdotool getwindowgeometry --shell "$win")"
-shot 01-narrow
+# Painted: the word list panel's pale yellow beside the first word.
+shot_until 01-narrow "the writing window painted" \
+  eval '[ "$(e2e_pixel "$shots/writing-01-narrow.png" $((X + 9 + 20)) $((Y + 8 + 60)))" = FFFFE1 ]'
 
 # The words' left edges in the word list panel (at 9, 8 in the window); word k is 24 pixels
 # below word k - 1, the first at 41.
@@ -84,7 +86,6 @@ click_word() {
 }
 type_text() {
   xdotool type --delay 60 "$1"
-  sleep 0.2
 }
 
 for k in $(seq 1 20); do
@@ -107,47 +108,48 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 if [ "$X" -ne $(((1024 - 560) / 2)) ] || [ "$Y" -ne $(((768 - 579) / 2)) ]; then
   fail "not centred on the screen: at $X, $Y"
 fi
-shot 03-ready
 # The check panel stands at 356, 448; its buttons at 27, 24 ("Проверить") and 27, 34.
 check_x=$((X + 356 + 27 + 50))
+shot_until 03-ready "the check panel's pale yellow in the widened window" \
+  eval '[ "$(e2e_pixel "$shots/writing-03-ready.png" $((X + 356 + 5)) $((Y + 448 + 5)))" = FFFFAE ]'
 click_at "$check_x" $((Y + 448 + 24 + 12))
-shot 04-failed
-shows_picture "$shots/writing-04-failed.png" $((X + 319 + 16)) $((Y + 226 + 16)) 190 195 \
-  "$assets/TeasingFace.bmp" || fail "the teasing picture is not shown after a wrong word"
+shot_until 04-failed "the teasing picture after a wrong word" \
+  shows_picture "$shots/writing-04-failed.png" $((X + 319 + 16)) $((Y + 226 + 16)) 190 195 \
+  "$assets/TeasingFace.bmp"
 
 click_at "$check_x" $((Y + 448 + 34 + 12)) # "Буду искать"
-shot 05-retrying
+# The help panel (sky blue) is offered once "Буду искать" has been handled.
+shot_until 05-retrying "the help panel offered after Буду искать" \
+  eval '[ "$(e2e_pixel "$shots/writing-05-retrying.png" $((X + 319 + 10)) $((Y + 159 + 10)))" = A6D2FF ]'
 # "Помогите!" in the help panel at 319, 159, the button at 64, 16.
 click_at $((X + 319 + 64 + 50)) $((Y + 159 + 16 + 12))
-help=""
-for _ in $(seq 1 30); do
-  help=$(visible_help)
-  [ -n "$help" ] && break
-  sleep 0.1
-done
-[ -n "$help" ] || fail "\"Помогите!\" did not open the help window"
+help_shown() {
+  [ -n "$(visible_help)" ]
+}
+e2e_wait "\"Помогите!\" to open the help window" help_shown
 shot 06-helped
 
 # Back in the writing window: the word click selects the wrong word, typing replaces it.
 click_word 1
 type_text "${answers[0]}"
 click_at "$check_x" $((Y + 448 + 24 + 12)) # "Проверить"
-shot 07-passed
+shot_until 07-passed "the smiling picture after the correction" \
+  shows_picture "$shots/writing-07-passed.png" $((X + 319 + 16)) $((Y + 226 + 23)) 190 181 \
+  "$assets/SmilingFace.bmp"
 [ -z "$(visible_help)" ] || fail "the check left the help window open"
-shows_picture "$shots/writing-07-passed.png" $((X + 319 + 16)) $((Y + 226 + 23)) 190 181 \
-  "$assets/SmilingFace.bmp" || fail "the smiling picture is not shown after the correction"
 
 click_at $((X + 356 + 26 + 50)) $((Y + 448 + 34 + 12)) # "Дальше"
-sleep 0.3
-[ -z "$(find_window 552 5)" ] || fail "\"Дальше\" left the writing window open"
-shot 08-board
+writing_gone() {
+  ! e2e_find_window "Н и НН в прилагательных" 552 >/dev/null
+}
+e2e_wait "\"Дальше\" to close the writing window" writing_gone
 
 # --- The board, read from the screenshot. Slot 5's mark at 200, 21 in the variant panel.
 board_shot="$shots/writing-08-board.png"
 px=$((BX + 19))
 py=$((BY + 16))
-shows_picture "$board_shot" $((px + 200)) $((py + 21)) 35 35 "$assets/CompletionMark.jpg" 3 ||
-  fail "the completion mark of \"Вариант 1-1\" is not shown"
+shot_until 08-board "the completion mark of \"Вариант 1-1\"" \
+  shows_picture "$board_shot" $((px + 200)) $((py + 21)) 35 35 "$assets/CompletionMark.jpg" 3
 shows_picture "$board_shot" $((px + 17)) $((py + 21)) 35 35 "$assets/CompletionMark.jpg" 3 &&
   fail "\"Вариант 1\" is marked too"
 # The help count at 337, 48: red digits in Times New Roman's stand-in. Read them: one glyph
@@ -197,6 +199,6 @@ dark=$(convert "$board_shot" -crop "80x16+$((px + 247))+$((py + 54))" +repage -c
 # --- Close the program with "З а к р ы т ь" along the board's bottom edge.
 eval "$(xdotool getwindowgeometry --shell "$board")"
 click_at $((X + 19 + 200)) $((Y + HEIGHT - 53 + 14 + 12))
-e2e_wait_exit 50
+e2e_wait_exit
 echo "e2e: program ended with code $E2E_CODE"
 [ "$E2E_CODE" -eq 0 ]

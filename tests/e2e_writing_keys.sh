@@ -54,19 +54,22 @@ fail() {
   e2e_fail "$@"
 }
 find_window() {
-  e2e_wait_window "Н и НН в прилагательных" "$1" "${2:-100}"
+  e2e_wait_window "Н и НН в прилагательных" "$1"
 }
 press() {
   xdotool key --delay 80 "$@"
-  sleep 0.25
 }
 type_text() {
   xdotool type --delay 60 "$1"
-  sleep 0.2
 }
 shot() {
-  sleep 0.3
   e2e_screenshot "$shots/keys-$1.png"
+}
+# Takes the screenshot until the condition (a command that reads it) holds.
+shot_until() {
+  local name=$1 what=$2
+  shift 2
+  e2e_wait_screen "$shots/keys-$name.png" "$what" "$@"
 }
 # Whether the screenshot shows the focus mark's navy (0, 0, 128) at x, y.
 navy_at() {
@@ -84,15 +87,20 @@ heard() {
 # --- The board: the focus starts on "Вариант 1"; Tab passes the disabled variants to
 # "Вариант 1-1", and Space presses it.
 board=$(find_window 439) || fail "the board did not appear"
-sleep 0.5
+board_has_keyboard() {
+  [ "$(xdotool getwindowfocus)" = "$board" ]
+}
+e2e_wait "the board to have the keyboard" board_has_keyboard
 press Tab
 press space
 
 # --- The writing window opens narrow (319 client) and active, with nothing focused.
 win=$(find_window 319) || fail "the writing window did not open from the keyboard"
-sleep 0.3
 eval "$(xdotool getwindowgeometry --shell "$win")"
-[ "$(xdotool getwindowfocus)" = "$win" ] || fail "the writing window does not have the keyboard"
+has_keyboard() {
+  [ "$(xdotool getwindowfocus)" = "$win" ]
+}
+e2e_wait "the writing window to have the keyboard" has_keyboard
 
 answers=(ледяной лунный орлиный ветреный авиационный пустынный глиняный кожаный журавлиный
   сонный старинный травяной соломенный туманный серебряный экскурсионный безветренный длинный
@@ -103,17 +111,15 @@ lefts=(82 98 80 72 53 72 74 80 52 99 73 74 62 80 55 39 45 89 72 63)
 # is typed, and Tab goes on to the next word.
 press Tab
 # The mark around word 1: two pixels of navy a pixel left of the word and above it.
-shot 01-mark-on-word
-navy_at "$shots/keys-01-mark-on-word.png" $((X + 9 + lefts[0] - 2)) $((Y + 8 + 41 + 8)) ||
-  fail "no focus mark left of the first word"
+shot_until 01-mark-on-word "a focus mark left of the first word" \
+  navy_at "$shots/keys-01-mark-on-word.png" $((X + 9 + lefts[0] - 2)) $((Y + 8 + 41 + 8))
 heard focus label "ледя_ой" || fail "the focus on the first word did not reach the bus"
 for k in $(seq 1 20); do
   if [ $((k % 2)) -eq 1 ]; then press Return; else press space; fi
   if [ "$k" -eq 1 ]; then
     type_text "ледянной" # wrong: one н too many
-    shot 02-mark-on-box
-    navy_at "$shots/keys-02-mark-on-box.png" $((X + 9 + 162 - 2)) $((Y + 8 + 41 + 9)) ||
-      fail "no focus mark left of the first edit box"
+    shot_until 02-mark-on-box "a focus mark left of the first edit box" \
+      navy_at "$shots/keys-02-mark-on-box.png" $((X + 9 + 162 - 2)) $((Y + 8 + 41 + 9))
   else
     type_text "${answers[k - 1]}"
   fi
@@ -126,8 +132,8 @@ find_window 552 >/dev/null || fail "the window did not widen at the twentieth ke
 eval "$(xdotool getwindowgeometry --shell "$win")"
 shot 03-ready
 press space
-shot 04-failed
 heard showing notification "Есть ошибки." || fail "\"Есть ошибки.\" did not reach the bus"
+shot 04-failed
 
 # "Буду искать" has the focus: Space. Then from "Проверить" back by Shift+Tab past "Помогите!"
 # (offered now) to the first word, which Enter opens with the wrong word selected.
@@ -139,8 +145,8 @@ type_text "${answers[0]}"
 # Back to "Проверить": Shift+Tab to the word, to "Помогите!", to "Проверить".
 press shift+Tab shift+Tab shift+Tab
 press space
-shot 05-passed
 heard showing notification "Отлично!" || fail "\"Отлично!\" did not reach the bus"
+shot 05-passed
 # A screen reader's action command on a word: its press action, through the bus, opens the
 # word's box as a click does (the exercise is passed; the click only moves the focus).
 /usr/bin/python3 "$here/support/atspi_writing.py" press label "лу_ый" ||
@@ -150,9 +156,10 @@ heard focus text "лу_ый" || fail "the press action did not focus the word's 
 press shift+Tab shift+Tab shift+Tab shift+Tab
 # "Дальше" has the focus: Space leaves the passed exercise.
 press space
-sleep 0.3
-[ -z "$(find_window 552 5)" ] || fail "\"Дальше\" left the writing window open"
-shot 06-board
+writing_gone() {
+  ! e2e_find_window "Н и НН в прилагательных" 552 >/dev/null
+}
+e2e_wait "\"Дальше\" to close the writing window" writing_gone
 heard showing label "0" "Подсказок: 0" || fail "the board's help count did not reach the bus"
 heard showing notification "Подсказок: 0" || fail "the board's \"Подсказок: 0\" did not reach the bus"
 
@@ -160,9 +167,13 @@ heard showing notification "Подсказок: 0" || fail "the board's \"Под
 # red check mark shows a strong red somewhere in its box.
 eval "$(xdotool getwindowgeometry --shell "$board")"
 by=$((Y + HEIGHT - 351))
-red=$(convert "$shots/keys-06-board.png" -crop "35x35+$((X + 19 + 200))+$((by + 16 + 21))" +repage \
-  -fx "(r>0.7 && g<0.3 && b<0.3) ? 1 : 0" -format "%[fx:int(w*h*mean)]" info:)
-[ "$red" -gt 20 ] || fail "the completion mark of \"Вариант 1-1\" is not shown"
+marked() {
+  local red
+  red=$(convert "$shots/keys-06-board.png" -crop "35x35+$((X + 19 + 200))+$((by + 16 + 21))" \
+    +repage -fx "(r>0.7 && g<0.3 && b<0.3) ? 1 : 0" -format "%[fx:int(w*h*mean)]" info:)
+  [ "$red" -gt 20 ]
+}
+shot_until 06-board "the completion mark of \"Вариант 1-1\"" marked
 
 # What a screen reader would have said, kept beside the screenshots.
 kill "$listener" 2>/dev/null || true

@@ -5,6 +5,8 @@
 // the plain 1× drawing, pixel for pixel.
 #include "ButtonFixture.h"
 
+#include "BmpFile.h"
+#include "Ink.h"
 #include "TsBorderMask.h"
 #include "TsBorderMasks.h"
 #include "TsGradient.h"
@@ -13,11 +15,55 @@
 #include <QRegion>
 
 #include <cmath>
+#include <functional>
 #include <set>
+#include <span>
+#include <vector>
 
 using namespace fixture;
 
 namespace {
+
+// One band of a vertical grey gradient: from one grey to another over `percent` of the height.
+struct Band
+{
+    int from;
+    int to;
+    int percent;
+};
+const Band kNormalBands[] = {{128, 255, 99}, {255, 255, 0}};
+const Band kHotBands[] = {
+    {128, 128, 10}, {128, 255, 43}, {255, 162, 28}, {162, 210, 18}, {210, 210, 0}};
+
+// The grey of each row of an image `height` rows high when the bands are painted over rows
+// top..bottom-1: band after band, each percent · (bottom − top) / 100 rows on from where the last
+// ended (the shared row taken by the later band), the last one to the bottom, the grey advanced
+// by a constant step per row and rounded half to even; -1 where nothing is painted.
+std::vector<int> bandGreys(std::span<const Band> bands, int top, int bottom, int height)
+{
+    std::vector<int> grey(static_cast<std::size_t>(height), -1);
+    int end = top;
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        const bool last = i + 1 == bands.size();
+        const int start = end;
+        end = last ? height - 1 : start + bands[i].percent * (bottom - top) / 100;
+        if (end - start <= 0) {
+            continue;
+        }
+        if (last || end > height - 1) {
+            end = std::min(bottom - 1, height - 1);
+            if (end == start) {
+                break;
+            }
+        }
+        double value = bands[i].from;
+        const double step = static_cast<double>(bands[i].to - bands[i].from) / (end - start);
+        for (int y = start; y <= end; ++y, value += step) {
+            grey[static_cast<std::size_t>(y)] = static_cast<int>(std::nearbyint(value));
+        }
+    }
+    return grey;
+}
 
 class ButtonAtDeviceRatio : public ProgramButton
 {
@@ -42,14 +88,11 @@ protected:
         return probe(button).RenderCache();
     }
 
-    // The background the algorithm gives over the device rows, as the border's centre (picture
-    // 128, opacity 255) leaves it.
-    BgrImage expectedBackground(const char *gradient, Rgb colour, TsRect rect) const
+    // The look of a device row between the border's edges: the row's grey composed with the
+    // painting colour, under the border's centre (picture 128, opacity 255).
+    static Rgb expectedRow(const std::vector<int> &greys, int y, Rgb colour)
     {
-        BgrImage img(w, h);
-        img.fill(Rgb{1, 2, 3});
-        ComposeBackground(img, rect, ParseGradient(gradient), 70, 0, colour);
-        return img;
+        return masked(composed(greys[y], colour), 128, 255);
     }
 
     // Rows clear of the border's edges, which are drawn five logical pixels deep at most.
@@ -79,18 +122,28 @@ protected:
     int maskScale = 1;
 };
 
-std::uint64_t fnv1a(const BgrImage &img)
+// A 1× look of a 111 × 25 button without its caption at (x, y): the background `under` with
+// the committed BORD1's tile of `state` (0 normal, 1 hot, 2 pressed) that covers that pixel laid
+// over it, corners at the corners, edges repeated between them, the centre tile inside; a hole of
+// a corner or edge leaves the background.
+Rgb borderOver(Rgb under, int x, int y, int state)
 {
-    std::uint64_t hash = 1469598103934665603ull;
-    for (int y = 0; y < img.height(); ++y) {
-        for (int x = 0; x < img.width(); ++x) {
-            const Rgb p = img.pixel(x, y);
-            for (std::uint8_t c : {p.r, p.g, p.b}) {
-                hash = (hash ^ c) * 1099511628211ull;
-            }
-        }
+    static const BgrImage bord1 = ReadBmpFile(NN_ASSETS_DIR "/BORD1.bmp");
+    const auto inTile = [](int v, int size) {
+        return v < 10 ? v : v >= size - 10 ? 20 + v - (size - 10) : 10 + (v - 10) % 10;
+    };
+    const int sx = 30 * state + inTile(x, 111);
+    const int sy = inTile(y, 25);
+    const Rgb m = bord1.pixel(sx, sy);
+    const bool centre = x >= 10 && x < 101 && y >= 10 && y < 15;
+    if (!centre && m == Rgb{255, 0, 255}) {
+        return under;
     }
-    return hash;
+    const Rgb s = bord1.pixel(sx, 30 + sy);
+    const auto mix = [](int o, int p, int a) {
+        return static_cast<std::uint8_t>((o * a + p * (256 - a)) / 256);
+    };
+    return Rgb{mix(under.r, m.r, s.r), mix(under.g, m.g, s.g), mix(under.b, m.b, s.b)};
 }
 
 } // namespace
@@ -142,14 +195,23 @@ TEST_F(ButtonAtDeviceRatio, TheLookHasTheDeviceSizeAndLandsPixelForPixel)
 
 TEST_F(ButtonAtDeviceRatio, GradientRowsFollowTheAlgorithmAtTheDeviceHeight)
 {
+    // The band walk gives the worked rows of a 25-pixel button.
+    const std::vector<int> normal25 = bandGreys(kNormalBands, 0, 25, 25);
+    const std::vector<int> hot25 = bandGreys(kHotBands, 0, 25, 25);
+    const std::vector<int> pressed25 = bandGreys(kHotBands, 1, 25, 25);
+    for (int y = 0; y < 25; ++y) {
+        ASSERT_EQ(normal25[y], kNormalGrey[y]) << "row " << y;
+        ASSERT_EQ(hot25[y], kHotGrey[y]) << "row " << y;
+        ASSERT_EQ(pressed25[y], y == 0 ? -1 : kPressedGrey[y]) << "row " << y;
+    }
+
     // A column left of the caption, clear of the left edge of the border.
     const int mid = qRound(15 * r);
     const BgrImage normal = render();
-    const BgrImage expected = expectedBackground(programlook::kNormalGradient, kPainting,
-                                                 TsRect{0, 0, w, h});
+    const std::vector<int> greys = bandGreys(kNormalBands, 0, h, h);
     std::set<int> levels;
     for (int y = edgeDepth(); y < h - edgeDepth(); ++y) {
-        EXPECT_EQ(normal.pixel(mid, y), masked(expected.pixel(mid, y), 128, 255)) << "row " << y;
+        EXPECT_EQ(normal.pixel(mid, y), expectedRow(greys, y, kPainting)) << "row " << y;
         levels.insert(normal.pixel(mid, y).r);
     }
     // Drawn at the device height, not a 1× look shown larger: more levels than logical rows.
@@ -157,13 +219,13 @@ TEST_F(ButtonAtDeviceRatio, GradientRowsFollowTheAlgorithmAtTheDeviceHeight)
         EXPECT_GT(static_cast<double>(levels.size()), (h - 2 * edgeDepth()) / r);
     }
 
-    // Pressed: the hot gradient shifted right and down by the ratio in whole device pixels.
+    // Pressed: the hot gradient shifted right and down by the ratio in whole device pixels, its
+    // rectangle cut at the button's bottom.
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(50, 12));
     const BgrImage &pressed = render();
-    const BgrImage shifted = expectedBackground(programlook::kHotGradient, kHotPainting,
-                                                TsRect{s, s, w + s, h + s});
+    const std::vector<int> shifted = bandGreys(kHotBands, s, h, h);
     for (int y = edgeDepth(); y < h - edgeDepth(); ++y) {
-        EXPECT_EQ(pressed.pixel(mid, y), masked(shifted.pixel(mid, y), 128, 255)) << "row " << y;
+        EXPECT_EQ(pressed.pixel(mid, y), expectedRow(shifted, y, kHotPainting)) << "row " << y;
     }
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(50, 12));
 }
@@ -308,24 +370,77 @@ TEST_F(ButtonAtDeviceRatio, AScreenChangeEndsAFadeAndRebuildsTheShape)
     EXPECT_EQ(probe(button).RenderCache().width(), w);
 }
 
-// At 1× the looks are byte for byte those the button drew before it learnt device ratios
-// (recorded from that build; the caption is DejaVu Sans Bold at 11 pixels).
-TEST_F(ButtonAtDeviceRatio, OneTimesLooksAreTheLooksOfBefore)
+// At 1× every pixel of every look outside its caption is the composed gradient under BORD1, and
+// the caption's ink is the size of its text drawn alone, in the same place in each look.
+TEST_F(ButtonAtDeviceRatio, OneTimesLooksAreBackgroundAndBorderAroundTheirCaption)
 {
     if (r != 1) {
-        GTEST_SKIP() << "the recorded looks are the 1× ones";
+        GTEST_SKIP() << "the border rule is checked against BORD1 at 1×";
     }
-    EXPECT_EQ(fnv1a(render()), 0x0ddbebf32b6f4397ull) << "normal";
+    // The caption's rectangle, centred with its odd widening; the focus frame lies around it.
+    const QFontMetrics fm(button->font());
+    const int o = (111 - fm.horizontalAdvance(button->Caption())) / 2;
+    const int t = (25 - fm.height()) / 2;
+    const QRect caption(QPoint(o - 1, t), QPoint(111 - o + 2, 25 - t));
+    const QSize text = inkOfText(button->font(), button->Caption()).size();
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(25, 25));
-    QApplication::sendEvent(button, &enter);
-    EXPECT_EQ(fnv1a(render()), 0x79d6f40d31f72c1eull) << "hot";
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(50, 12));
-    EXPECT_EQ(fnv1a(render()), 0xc637cadd4e26337full) << "pressed";
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(50, 12));
-    EXPECT_EQ(fnv1a(render()), 0xc24252d3f19d2e85ull) << "focused";
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(button, &leave);
-    edit->setFocus();
-    button->setEnabled(false);
-    EXPECT_EQ(fnv1a(render()), 0xb23b50e49dc496d0ull) << "disabled";
+    struct Look
+    {
+        const char *name;
+        std::function<void()> reach;
+        const int *grey;
+        Rgb colour;
+        int state;
+        int shift;     // the pressed look's gradient and caption, one pixel right and down
+        bool framed;   // a focus frame around the caption
+        bool disabled; // mixed with the panel
+    };
+    const Look looks[] = {
+        {"normal", [] {}, kNormalGrey, kPainting, 0, 0, false, false},
+        {"hot", [&] { QApplication::sendEvent(button, &enter); }, kHotGrey, kHotPainting, 1, 0,
+         false, false},
+        {"pressed", [&] { QTest::mousePress(button, Qt::LeftButton, {}, QPoint(50, 12)); },
+         kPressedGrey, kHotPainting, 2, 1, true, false},
+        {"focused", [&] { QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(50, 12)); },
+         kHotGrey, kHotPainting, 1, 0, true, false},
+        {"disabled",
+         [&] {
+             QApplication::sendEvent(button, &leave);
+             edit->setFocus();
+             button->setEnabled(false);
+         },
+         kNormalGrey, kPainting, 0, 0, false, true},
+    };
+    QRect normalInk;
+    for (const Look &look : looks) {
+        SCOPED_TRACE(look.name);
+        look.reach();
+        const BgrImage &img = render();
+        const int around = look.framed ? 2 : 0;
+        const QRect textArea =
+            caption.translated(look.shift, look.shift).adjusted(-around, -around, around, around);
+        QRect ink;
+        int wrong = 0;
+        for (int y = 0; y < 25; ++y) {
+            for (int x = 0; x < 111; ++x) {
+                // Column 0 of the pressed look lies left of its shifted gradient.
+                const int grey = look.shift && x == 0 ? kHotGrey[y] : look.grey[y];
+                Rgb expected = borderOver(composed(grey, look.colour), x, y, look.state);
+                expected = look.disabled ? disabled(expected, kPanel) : expected;
+                if (textArea.contains(x, y)) {
+                    ink |= img.pixel(x, y) == expected ? QRect() : QRect(x, y, 1, 1);
+                } else if (img.pixel(x, y) != expected && ++wrong <= 5) {
+                    ADD_FAILURE() << "pixel " << x << "," << y;
+                }
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+        if (!look.framed) {
+            EXPECT_NEAR(ink.width(), text.width(), 1) << "the caption's ink, cut or stretched";
+            EXPECT_NEAR(ink.height(), text.height(), 1) << "the caption's ink, cut or stretched";
+            EXPECT_EQ(ink, normalInk.isValid() ? normalInk : ink) << "the caption moved";
+            normalInk = ink;
+        }
+    }
 }

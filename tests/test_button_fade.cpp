@@ -3,6 +3,7 @@
 #include "ButtonFixture.h"
 
 #include <QLineEdit>
+#include <QTimer>
 
 using namespace fixture;
 
@@ -63,7 +64,8 @@ TEST_F(ButtonFade, FadeInShowsFiveFramesThenTheHotLook)
     EXPECT_TRUE(probe(button).FadeTimer()->isActive());
     EXPECT_EQ(probe(button).FadeTimer()->interval(), 100);
     EXPECT_EQ(probe(button).FadeFromImage().pixel(15, 12), normal);
-    EXPECT_EQ(probe(button).RenderCache().pixel(15, 12), hot) << "the target is rendered at the start";
+    EXPECT_EQ(probe(button).RenderCache().pixel(15, 12), hot)
+        << "the target is rendered at the start";
 
     const int weights[] = {204, 153, 102, 51, 0}; // 20 % .. 100 % of the hot look
     for (int w : weights) {
@@ -76,7 +78,8 @@ TEST_F(ButtonFade, FadeInShowsFiveFramesThenTheHotLook)
     EXPECT_EQ(probe(button).FadeMode(), TsFadeMode::None);
     EXPECT_FALSE(probe(button).FadeTimer()->isActive());
     EXPECT_EQ(probe(button).FadePosition(), 5);
-    EXPECT_EQ(&probe(button).LastShown(), &probe(button).RenderCache()) << "the end look is the target";
+    EXPECT_EQ(&probe(button).LastShown(), &probe(button).RenderCache())
+        << "the end look is the target";
     EXPECT_EQ(shown(), hot);
 }
 
@@ -180,7 +183,8 @@ TEST_F(ButtonFade, RealTimerEndsOnTheTargetLook)
 {
     button->sStyle()->BtnEffects()->Fading()->setIntervalIn(5);
     enter();
-    QTRY_COMPARE_WITH_TIMEOUT(probe(button).FadeMode(), TsFadeMode::None, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return probe(button).FadeMode() == TsFadeMode::None; }, 2000))
+        << "the fade did not end";
     EXPECT_FALSE(probe(button).FadeTimer()->isActive());
     EXPECT_EQ(shown(), hot);
 }
@@ -192,6 +196,11 @@ TEST_F(ButtonFade, DestroyedMidFadeLeavesNoTick)
     ASSERT_TRUE(probe(button).FadeTimer()->isActive());
     delete button;
     button = nullptr;
-    QTest::qWait(30); // any tick left would run on freed memory
-    SUCCEED();
+    // A timer of the fade's interval, started now, ticks three times: any tick the fade left
+    // would have run (on freed memory) by then.
+    int ticks = 0;
+    QTimer witness;
+    QObject::connect(&witness, &QTimer::timeout, [&ticks] { ++ticks; });
+    witness.start(1);
+    EXPECT_TRUE(QTest::qWaitFor([&ticks] { return ticks >= 3; }));
 }

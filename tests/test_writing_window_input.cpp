@@ -440,7 +440,6 @@ TEST_F(WritingInput, EffectsComeInTheirOrder)
 } // namespace
 } // namespace writingwindow
 
-
 namespace writingwindow {
 namespace {
 
@@ -468,7 +467,11 @@ protected:
         QWidget *window = widget->window();
         const QPoint at = widget->mapTo(window, widget->rect().center());
         QCursor::setPos(window->mapToGlobal(at));
-        QTest::qWait(60); // the hover fade into the hot look runs out
+        // The hover fade into the hot look runs out.
+        if (auto *button = qobject_cast<TsButton *>(widget)) {
+            EXPECT_TRUE(
+                QTest::qWaitFor([button] { return probe(button).FadeMode() == TsFadeMode::None; }));
+        }
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
     }
 
@@ -476,7 +479,8 @@ protected:
     // state now, with the dotted focus frame.
     static void expectFocusFrameShown(TsButton *b)
     {
-        QTest::qWait(120);
+        ASSERT_TRUE(QTest::qWaitFor([b] { return probe(b).FadeMode() == TsFadeMode::None; }))
+            << "a fade still runs";
         ASSERT_EQ(QApplication::focusWidget(), b);
         ASSERT_TRUE(b->underMouse()) << "the pointer rests on the button";
         const BgrImage shown = probe(b).LastShown();

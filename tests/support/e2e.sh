@@ -10,7 +10,14 @@
 #   e2e_start_program <program> [args]  starts the program in the background; its pid in E2E_PID
 #   e2e_fail <message>                  reports, keeps the evidence and exits 1
 #   e2e_find_window <name> [width]      a visible window with that name (regex) and client width
-#   e2e_wait_window <name> [width] [tries]
+#   e2e_poll <command...>               runs the command until it succeeds; 1 after E2E_TIMEOUT
+#   e2e_wait <what> <command...>        the same, and a failure naming what was awaited
+#   e2e_wait_screen <file.png> <what> <command...>
+#                                       screenshots into the file until the command succeeds
+#   e2e_wait_window <name> [width]      e2e_find_window, polled
+#   e2e_wait_settled <file.png>         screenshots until two in a row are the same
+#   e2e_hover_barrier <x> <y> <file.png>
+#                                       waits until the program has handled the input sent so far
 #   e2e_origin <window>                 "X Y" of the window's client area on the screen
 #   e2e_screenshot <file.png>           the whole screen
 #   e2e_pixel <file.png> <x> <y>        the colour of one pixel as RRGGBB
@@ -32,6 +39,9 @@ E2E_XVFB_PID=""
 E2E_PROGRAM=""
 E2E_CODE=""
 E2E_ON_EXIT=""
+# How long a wait for a condition may take before the test fails: long enough for a loaded
+# machine; an idle one goes on as soon as the condition holds.
+E2E_TIMEOUT=${E2E_TIMEOUT:-30}
 
 e2e_init() {
   E2E_NAME=${1:?test name}
@@ -134,6 +144,10 @@ e2e_running() {
   [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null
 }
 
+e2e_ended() {
+  ! e2e_running
+}
+
 # Prints what is known of a program that has ended: its exit code or signal, its stderr and,
 # for a crash, the backtrace of every thread from its core dump.
 e2e_post_mortem() {
@@ -202,22 +216,83 @@ e2e_find_window() {
   return 1
 }
 
-# Looks for the window `tries` times a tenth of a second apart (100 unless told). Usually run in
-# a command substitution, so it cannot fail the script itself: the caller adds `|| e2e_fail`.
-e2e_wait_window() {
-  local name=${1:?name} width=${2:-} tries=${3:-100} id
-  for _ in $(seq 1 "$tries"); do
-    if id=$(e2e_find_window "$name" "$width"); then
-      echo "$id"
-      return 0
+# Runs a command until it succeeds, a twentieth of a second between tries, for at most
+# E2E_TIMEOUT seconds. Returns 1 when the time is up or the program has died (it shows no more
+# changes). Usable in a command substitution; e2e_wait is the form that fails the test.
+e2e_poll() {
+  local deadline=$((SECONDS + E2E_TIMEOUT)) last=false
+  while :; do
+    "$@" && return 0
+    $last && return 1
+    if [ "$SECONDS" -ge "$deadline" ] || { [ -n "$E2E_PID" ] && ! e2e_running; }; then
+      last=true # one more try: the condition may have come with the end
+    else
+      sleep 0.05
     fi
-    # A program that has died shows no more windows; the caller's e2e_fail reports it.
-    if [ -n "$E2E_PID" ] && ! e2e_running; then
-      return 1
-    fi
-    sleep 0.1
   done
+}
+
+e2e_wait() {
+  local what=${1:?what is awaited}
+  shift
+  e2e_poll "$@" || { e2e_check_alive && e2e_fail "waited ${E2E_TIMEOUT} s in vain for: $what"; }
+}
+
+# Takes a screenshot into a file and runs a command (which reads that file) on it.
+e2e_screen_shows() {
+  local file=$1
+  shift
+  import -window root "$file" && "$@"
+}
+
+e2e_wait_screen() {
+  local file=${1:?file} what=${2:?what is awaited}
+  shift 2
+  e2e_wait "$what" e2e_screen_shows "$file" "$@"
+}
+
+# Prints the id of the window once it is there. Usually run in a command substitution, so it
+# cannot fail the script itself: the caller adds `|| e2e_fail`.
+e2e_wait_window() {
+  local name=${1:?name} width=${2:-}
+  e2e_poll e2e_find_window "$name" "$width"
+}
+
+# Takes screenshots into the file until two in a row are the same: nothing moves or fades any
+# more. Only after a condition that shows the program has handled the input sent so far.
+e2e_wait_settled() {
+  local file=${1:?file}
+  import -window root "$file"
+  e2e_wait "the screen to settle" e2e_screen_unchanged "$file"
+}
+
+e2e_screen_unchanged() {
+  local next=${1%.png}.next.png
+  import -window root "$next"
+  if [ "$(compare -metric AE "$1" "$next" null: 2>&1 || true)" = 0 ]; then
+    rm -f "$next"
+    return 0
+  fi
+  mv "$next" "$1"
   return 1
+}
+
+# Moves the pointer onto a skinned button at x, y (a point of its gradient, away from its caption)
+# and waits until the button shows its hot look there. Input is handled in order, so the program
+# has then handled all input sent before, and whatever it asked of the X server has been done: a
+# barrier before checking that something did not happen. The pointer must not be over the button
+# already. Returns 1 when the button does not light up within E2E_TIMEOUT seconds (something may
+# have covered it: the caller says what).
+e2e_hover_barrier() {
+  local x=${1:?x} y=${2:?y} file=${3:?screenshot file} before
+  import -window root "$file"
+  before=$(e2e_pixel "$file" "$x" "$y")
+  xdotool mousemove "$x" "$y"
+  e2e_poll e2e_screen_shows "$file" e2e_pixel_differs "$file" "$x" "$y" "$before"
+}
+
+e2e_pixel_differs() {
+  [ "$(e2e_pixel "$1" "$2" "$3")" != "$4" ]
 }
 
 e2e_origin() {
@@ -236,17 +311,9 @@ e2e_pixel() {
     grep -o '#[0-9A-Fa-f]\{6\}' | tr -d '#' | tr 'a-f' 'A-F'
 }
 
-# Waits up to `tenths` tenths of a second (50 unless told) for the program to end; fails if it
-# does not, and reports a crash with its backtrace.
+# Waits for the program to end; fails if it does not, and reports a crash with its backtrace.
 e2e_wait_exit() {
-  local tenths=${1:-50}
-  for _ in $(seq 1 "$tenths"); do
-    e2e_running || break
-    sleep 0.1
-  done
-  if e2e_running; then
-    e2e_fail "the program is still running"
-  fi
+  e2e_poll e2e_ended || e2e_fail "the program is still running after ${E2E_TIMEOUT} s"
   E2E_CODE=0
   wait "$E2E_PID" 2>/dev/null || E2E_CODE=$?
   E2E_PID=""

@@ -36,7 +36,15 @@ click_logical() { # scale, origin x, origin y, logical x, logical y
   local x y
   x=$(awk -v o="$2" -v l="$4" -v s="$1" 'BEGIN { printf "%d", o + l * s }')
   y=$(awk -v o="$3" -v l="$5" -v s="$1" 'BEGIN { printf "%d", o + l * s }')
-  xdotool mousemove "$x" "$y" && sleep 0.2 && xdotool click 1
+  xdotool mousemove "$x" "$y" click 1
+}
+
+# Whether the last screenshot shows the colour at a logical point of a window.
+shows_logical() { # file, scale, origin x, origin y, logical x, logical y, RRGGBB
+  local x y
+  x=$(awk -v o="$3" -v l="$5" -v s="$2" 'BEGIN { printf "%d", o + l * s }')
+  y=$(awk -v o="$4" -v l="$6" -v s="$2" 'BEGIN { printf "%d", o + l * s }')
+  [ "$(e2e_pixel "$1" "$x" "$y")" = "$7" ]
 }
 
 shoot_scale() { # scale, which window to open from the board (sorting or writing)
@@ -45,20 +53,25 @@ shoot_scale() { # scale, which window to open from the board (sorting or writing
   e2e_start_x 2400x1600x24
   QT_SCALE_FACTOR=$s e2e_start_program "$program"
   read -r bx by < <(board_origin "$s")
-  sleep 1
   xdotool mousemove 5 5
-  sleep 0.3
+  # The board painted: its close panel's violet.
+  local board=$E2E_DIR/board.png
+  e2e_wait_screen "$board" "the board's first frame" \
+    shows_logical "$board" "$s" "$bx" "$by" 5 $((351 - 53 + 5)) 400080
   if [ "$what" = sorting ]; then
-    e2e_screenshot "$out/board-$s.png"
+    cp "$board" "$out/board-$s.png"
     cut_windows "$out/board-$s.png" "$out/board-$s"
     click_logical "$s" "$bx" "$by" $((19 + 54 + 55)) $((16 + 24 + 12))
+    e2e_wait_window "Н и НН в прилагательных" "$(awk -v s="$s" 'BEGIN { printf "%d", 397 * s + 0.5 }')" >/dev/null ||
+      e2e_fail "no sorting window"
   else
     click_logical "$s" "$bx" "$by" $((19 + 240 + 55)) $((16 + 24 + 12))
+    e2e_wait_window "Н и НН в прилагательных" "$(awk -v s="$s" 'BEGIN { printf "%d", 319 * s + 0.5 }')" >/dev/null ||
+      e2e_fail "no writing window"
   fi
-  sleep 2
+  # The pointer away, and the button it leaves faded back.
   xdotool mousemove 5 5
-  sleep 0.5
-  e2e_screenshot "$out/$what-$s.png"
+  e2e_wait_settled "$out/$what-$s.png"
   cut_windows "$out/$what-$s.png" "$out/$what-$s"
   if [ "$what" = sorting ]; then
     # Check with nothing placed, try again, then ask for help: the help window opens.
@@ -67,15 +80,15 @@ shoot_scale() { # scale, which window to open from the board (sorting or writing
       e2e_fail "no sorting window"
     read -r sx sy < <(e2e_origin "$win")
     click_logical "$s" "$sx" "$sy" $((208 + 31 + 50)) $((387 + 26 + 12))
-    sleep 0.5
     click_logical "$s" "$sx" "$sy" $((208 + 31 + 50)) $((387 + 18 + 12))
-    sleep 0.5
     click_logical "$s" "$sx" "$sy" $((208 + 31 + 50)) $((325 + 16 + 12))
-    e2e_wait_window "Помощь" >/dev/null || e2e_fail "Помогите! did not show the help window"
-    sleep 1
+    local help hx hy
+    help=$(e2e_wait_window "Помощь") || e2e_fail "Помогите! did not show the help window"
+    read -r hx hy < <(e2e_origin "$help")
     xdotool mousemove 5 5
-    sleep 0.5
-    e2e_screenshot "$out/help-$s.png"
+    e2e_wait_screen "$out/help-$s.png" "the help window painted" \
+      shows_logical "$out/help-$s.png" "$s" "$hx" "$hy" 3 3 A6D2FF
+    e2e_wait_settled "$out/help-$s.png"
     cut_windows "$out/help-$s.png" "$out/help-$s"
   else
     # A click on every word in turn: the window widens and shows the check panel's buttons.
@@ -86,19 +99,12 @@ shoot_scale() { # scale, which window to open from the board (sorting or writing
     read -r wx wy < <(e2e_origin "$win")
     for k in $(seq 1 20); do
       click_logical "$s" "$wx" "$wy" $((9 + lefts[k - 1] + 12)) $((8 + 41 + 24 * (k - 1) + 8))
-      sleep 0.2
-      if [ "$k" -eq 19 ]; then
-        # The window is re-centred as it widens; the last word is found there.
-        sleep 0.5
-        win=$(e2e_wait_window "Н и НН в прилагательных" "$(awk -v s="$s" 'BEGIN { printf "%d", 319 * s + 0.5 }')" 5) ||
-          true
-        [ -n "$win" ] && read -r wx wy < <(e2e_origin "$win")
-      fi
     done
-    sleep 1
+    # The twentieth click widens the window and centres it again.
+    e2e_wait_window "Н и НН в прилагательных" "$(awk -v s="$s" 'BEGIN { printf "%d", 552 * s + 0.5 }')" >/dev/null ||
+      e2e_fail "the writing window did not widen"
     xdotool mousemove 5 5
-    sleep 0.5
-    e2e_screenshot "$out/writing-word-$s.png"
+    e2e_wait_settled "$out/writing-word-$s.png"
     cut_windows "$out/writing-word-$s.png" "$out/writing-word-$s"
   fi
   e2e_cleanup

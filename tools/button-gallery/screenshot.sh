@@ -8,5 +8,5 @@ source "$(dirname "$(readlink -f "$0")")/../../tests/support/e2e.sh"
 e2e_init button-gallery "$(mktemp -d)"
 e2e_start_x 1024x768x24
 e2e_start_program "$build/tools/button-gallery"
-sleep 2
-e2e_screenshot "$out"
+e2e_wait_window "^TsButton gallery\$" >/dev/null || e2e_fail "the gallery did not appear"
+e2e_wait_settled "$out"
