@@ -5,6 +5,7 @@
 #include "WindowSet.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -56,6 +57,10 @@ int main(int argc, char **argv)
         return 2;
     }
     ApplyPlatformChoice();
+    // Every text of the program is Russian, whatever the machine's locale: assistive technology
+    // reads the default locale as the language of the application and of its texts, so a
+    // screen reader picks a Russian voice. Set before the application joins the bus.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     previousHandler = qInstallMessageHandler(platformStartFailed);
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -9,7 +9,7 @@
 #include <array>
 
 class BevelPanel;
-class LiveStatus;
+class Announcer;
 class QLabel;
 class TsButton;
 class WordDrag;
@@ -94,7 +94,7 @@ private:
     BevelPanel *m_advicePanel = nullptr;                    // Panel6
     WordDrag *m_drag = nullptr;
     WordPicker *m_picker = nullptr; // the words moved without a drag
-    LiveStatus *m_status = nullptr; // what a screen reader says as it happens
+    Announcer *m_announcer = nullptr; // what a screen reader says as it happens
 
     QPointer<QWidget> m_help;
 };

@@ -1,7 +1,8 @@
 #include "WordPicker.h"
 
-#include "LiveStatus.h"
+#include "Announcer.h"
 #include "OutlineMark.h"
+#include "SpokenText.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -26,10 +27,10 @@ constexpr int kPictureMargin = 2 + 3;
 } // namespace
 
 WordPicker::WordPicker(QWidget *wordList, const std::array<QLabel *, kSortingWordCount> &words,
-                       QLabel *doubleN, QLabel *singleN, LiveStatus *status, View view,
+                       QLabel *doubleN, QLabel *singleN, Announcer *announcer, View view,
                        DropHandler drop)
     : QObject(wordList), m_list(wordList), m_words(words), m_doubleN(doubleN),
-      m_singleN(singleN), m_status(status), m_view(std::move(view)), m_drop(std::move(drop))
+      m_singleN(singleN), m_announcer(announcer), m_view(std::move(view)), m_drop(std::move(drop))
 {
     // One stop of the keyboard order, reached by Tab only: a click on a word leaves the focus
     // where it was, as it always did.
@@ -88,7 +89,7 @@ bool WordPicker::pick(int n)
         return false;
     }
     updateMarks();
-    m_status->say(QStringLiteral("Взято слово %1.").arg(captionOf(n)));
+    m_announcer->say(QStringLiteral("Взято слово %1.").arg(spoken::gappedWord(captionOf(n))));
     return true;
 }
 
@@ -130,7 +131,7 @@ void WordPicker::cancel()
     }
     m_pick.cancel();
     updateMarks();
-    m_status->say(QStringLiteral("Слово отпущено."));
+    m_announcer->say(QStringLiteral("Слово отпущено."));
     announceFocus();
 }
 
@@ -356,21 +357,23 @@ void WordPicker::announceFocus()
     }
 }
 
+// The keys as a reader says them: each key by the name printed on it, a dash between a key and
+// what it does, sentences between groups (a reader spells out ":" and ";").
 QString WordPicker::wordListKeys()
 {
     return QStringLiteral(
-        "Стрелки вверх и вниз, Home и End — по словам; пробел или Ввод — взять слово; "
-        "затем стрелки влево и вправо или Tab — выбрать картинку, пробел или Ввод — положить; "
-        "1 — сразу на картинку Н, 2 — на картинку НН; Esc — отпустить слово.");
+        "Стрелки вверх и вниз, Home и End — по словам. Пробел или Enter — взять слово. "
+        "Затем стрелки влево и вправо или Tab — выбрать картинку, пробел или Enter — положить. "
+        "1 — сразу на картинку Н, 2 — на картинку НН. Esc — отпустить слово.");
 }
 
 QString WordPicker::wordKeys()
 {
-    return QStringLiteral("Пробел — взять, 1 — на картинку Н, 2 — на картинку НН.");
+    return QStringLiteral("Пробел или Enter — взять, 1 — на картинку Н, 2 — на картинку НН.");
 }
 
 QString WordPicker::pictureKeys()
 {
-    return QStringLiteral("Сюда кладут взятое слово: щелчком по картинке, пробелом или Вводом, "
+    return QStringLiteral("Сюда кладут взятое слово щелчком по картинке, пробелом или Enter, "
                           "когда картинка выбрана стрелками или Tab.");
 }

@@ -9,7 +9,7 @@
 #include <array>
 #include <functional>
 
-class LiveStatus;
+class Announcer;
 class OutlineMark;
 class QKeyEvent;
 class QLabel;
@@ -22,7 +22,7 @@ class QWidget;
 // assistive technology picks and drops through the controls' actions. What is picked and
 // chosen is kept by SortingPick; this shows it (a mark on the picked word, on the chosen picture
 // and, while the list has the keyboard, on the word the keyboard is on) and says what happened
-// on the window's live status.
+// through the window's announcer.
 //
 // Every drop goes to the window's drop handler, the one a drag ends in.
 class WordPicker : public QObject
@@ -33,7 +33,7 @@ public:
     using DropHandler = std::function<void(QLabel *picture, int word)>;
 
     WordPicker(QWidget *wordList, const std::array<QLabel *, kSortingWordCount> &words,
-               QLabel *doubleN, QLabel *singleN, LiveStatus *status, View view,
+               QLabel *doubleN, QLabel *singleN, Announcer *announcer, View view,
                DropHandler drop);
 
     // A click on word n (a press and a release on it) picks it.
@@ -81,7 +81,7 @@ private:
     std::array<QLabel *, kSortingWordCount> m_words;
     QLabel *m_doubleN;
     QLabel *m_singleN;
-    LiveStatus *m_status;
+    Announcer *m_announcer;
     View m_view;
     DropHandler m_drop;
     SortingPick m_pick;

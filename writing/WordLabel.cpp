@@ -1,5 +1,7 @@
 #include "WordLabel.h"
 
+#include "AccessibleFactory.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -40,28 +42,21 @@ public:
     }
 };
 
-QAccessibleInterface *wordLabelFactory(const QString &className, QObject *object)
+QAccessibleInterface *makeWordLabel(QObject *object)
 {
-    if (className == QLatin1String("WordLabel")) {
-        return new WordLabelAccessible(static_cast<WordLabel *>(object));
-    }
-    return nullptr;
+    return new WordLabelAccessible(static_cast<WordLabel *>(object));
 }
 
 } // namespace
 
 WordLabel::WordLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(wordLabelFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
+    accessible_factory::addClass("WordLabel", makeWordLabel);
     setCursor(Qt::PointingHandCursor);
     // What assistive technology says of the word besides its name: its keys.
     setAccessibleDescription(
-        QStringLiteral("Слово с пропуском. Enter или пробел: написать его "
-                       "полностью в поле справа. Tab: дальше, Shift+Tab: назад."));
+        QStringLiteral("Слово с пропуском. Enter или пробел — написать его "
+                       "полностью в поле справа. Tab — дальше, Shift+Tab — назад."));
     // The keyboard order reaches the word; a click on it gives the focus to its edit box, as
     // always, never to the word itself.
     setFocusPolicy(Qt::TabFocus);
