@@ -120,15 +120,10 @@ def main():
     bus.do_action(bus.find(window, "push button", "Проверить"), "Press")
     said("Ура!", mark)
     bus.wait_find(window, "label", "Ура!")
+    mark = len(bus.heard)
     bus.do_action(bus.wait_find(window, "push button", "Дальше"), "Press")
-    # The board announces the pass: its "Подсказок:" is a notification that names the count.
-    passed = [
-        obj
-        for obj in bus.wait_any(app, "notification")
-        if obj.name == "Вариант выполнен. Подсказок, 0."
-    ]
-    assert passed, "the board did not announce the pass with its help count"
-    log(f"board: notification «{passed[0].name}»")
+    # The board tells of the pass with the help count, through its own notification.
+    said("Вариант выполнен. Подсказок, 0.", mark)
     log("passed: the exercise was done through the accessibility bus alone")
     bus.close()
 
