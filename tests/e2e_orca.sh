@@ -160,7 +160,11 @@ check_said_once "${picked[@]}"
 
 # --- The writing exercise --------------------------------------------------------------------
 start_run writing
-xdotool key Tab space
+# Round the board's ring from "Вариант 1" back to its close button, and on to "Вариант 1-1".
+key_hear "push button" shift+Tab
+[ "$(said "Закрыть push button")" -eq 1 ] || fail "the close button was not read as «Закрыть»"
+key_hear "Вариант 1-1" Tab Tab
+xdotool key space
 writing=$(e2e_wait_window "^Н и НН в прилагательных\$" 319) || fail "the writing window did not open"
 eval "$(xdotool getwindowgeometry --shell "$writing")"
 xdotool mousemove $((X + 5)) $((Y + 5))

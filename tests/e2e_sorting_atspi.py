@@ -42,6 +42,11 @@ def main():
     bus = AtSpi(log=log)
     app = bus.wait_application(pid=pid)
     log(f"application: {app.name} (pid {pid})")
+    # Its texts are Russian whatever the machine's locale (a C locale here): a reader chooses
+    # its voice by it.
+    locale = bus.application_locale(app)
+    log(f"application locale: {locale} (LC_ALL={os.environ.get('LC_ALL')})")
+    assert locale == "ru_RU", f"the application reports the locale {locale}"
 
     def said(text, since):
         """Waits for `text` spoken: the window's notification showing with it as its name."""
