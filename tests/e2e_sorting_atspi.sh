@@ -7,10 +7,19 @@ set -euo pipefail
 program=${1:?program}
 work=${2:?work folder}
 
-# A session bus of its own, ended with the script: the accessibility bus is started on it on
-# demand and goes with it.
+# A session bus of its own, ended with the script, and a runtime folder of its own: the
+# accessibility bus is started on the session bus on demand and puts its socket in the runtime
+# folder. Without one the socket lies at a fixed place in the home folder, where a run started
+# meanwhile (another test, another checkout on the machine) puts its own: the program and the
+# listener could then meet on another run's bus, or lose theirs when that run ends, and an event
+# would not be heard.
 if [ -z "${NN_E2E_SESSION_BUS:-}" ]; then
-  exec dbus-run-session -- env NN_E2E_SESSION_BUS=1 "$0" "$@"
+  runtime=$(mktemp -d /tmp/nn-a11y.XXXXXX)
+  chmod 700 "$runtime"
+  code=0
+  NN_E2E_SESSION_BUS=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- "$0" "$@" || code=$?
+  rm -rf "$runtime"
+  exit "$code"
 fi
 
 here=$(dirname "$(readlink -f "$0")")
