@@ -93,7 +93,7 @@ private:
     TsButton *m_helpButton = nullptr;                       // sButton3, "Помогите!"
     BevelPanel *m_advicePanel = nullptr;                    // Panel6
     WordDrag *m_drag = nullptr;
-    WordPicker *m_picker = nullptr; // the words moved without a drag
+    WordPicker *m_picker = nullptr;   // the words moved without a drag
     Announcer *m_announcer = nullptr; // what a screen reader says as it happens
 
     QPointer<QWidget> m_help;

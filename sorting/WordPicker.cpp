@@ -29,8 +29,8 @@ constexpr int kPictureMargin = 2 + 3;
 WordPicker::WordPicker(QWidget *wordList, const std::array<QLabel *, kSortingWordCount> &words,
                        QLabel *doubleN, QLabel *singleN, Announcer *announcer, View view,
                        DropHandler drop)
-    : QObject(wordList), m_list(wordList), m_words(words), m_doubleN(doubleN),
-      m_singleN(singleN), m_announcer(announcer), m_view(std::move(view)), m_drop(std::move(drop))
+    : QObject(wordList), m_list(wordList), m_words(words), m_doubleN(doubleN), m_singleN(singleN),
+      m_announcer(announcer), m_view(std::move(view)), m_drop(std::move(drop))
 {
     // One stop of the keyboard order, reached by Tab only: a click on a word leaves the focus
     // where it was, as it always did.

@@ -33,8 +33,7 @@ public:
     using DropHandler = std::function<void(QLabel *picture, int word)>;
 
     WordPicker(QWidget *wordList, const std::array<QLabel *, kSortingWordCount> &words,
-               QLabel *doubleN, QLabel *singleN, Announcer *announcer, View view,
-               DropHandler drop);
+               QLabel *doubleN, QLabel *singleN, Announcer *announcer, View view, DropHandler drop);
 
     // A click on word n (a press and a release on it) picks it.
     void wordClicked(int n);
