@@ -178,6 +178,8 @@ for k in $(seq 0 19); do
   wait_said "${words[k]}" "$before"
   xdotool type --delay 30 "$typed"
 done
+# The last box tells where Tab goes from it: the buttons, not another word.
+wait_said "Tab — к кнопкам справа." 0
 key_hear "Есть ошибки." Tab space
 # "Буду искать" has the focus: Space; then Tab past "Проверить" and "Помогите!" to the first
 # word, Enter, the right word, and back to "Проверить".

@@ -131,6 +131,9 @@ void TForm3::createWordList()
         box->setGeometry(QRect(QPoint(kEditLeft, wordTop(word)), kEditSize));
         m_editBoxes[std::size_t(word - 1)] = box;
     }
+    // From the last box Tab goes on to the check panel's buttons on the right, not to a word.
+    m_editBoxes.back()->setAccessibleDescription(QStringLiteral(
+        "Напиши слово полностью. Shift+Tab — назад к слову, Tab — к кнопкам справа."));
 
     // Laid over the words and boxes, it frames the one the keyboard reached.
     m_focusMark = new FocusMark(m_wordListPanel);
