@@ -5,6 +5,7 @@
 #include "WindowSet.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -59,6 +60,10 @@ int main(int argc, char **argv)
                              "desktop, or under xvfb-run.\n");
         return 2;
     }
+    // Every text of the program is Russian, whatever the machine's locale: assistive technology
+    // reads the default locale as the language of the application and of its texts, so a
+    // screen reader picks a Russian voice. Set before the application joins the bus.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     // The platform is chosen through the command line Qt reads, never through the environment
     // that the programs started from ours inherit. Qt keeps pointers into these arguments.
     std::vector<std::string> arguments = ProgramArguments(argc, argv);

@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "Announcer.h"
 #include "BevelPanel.h"
 #include "Credits.h"
 #include "DesktopLook.h"
@@ -7,7 +8,6 @@
 #include "Pictures.h"
 #include "ProgramButton.h"
 #include "Shell.h"
-#include "StatusText.h"
 #include "TsButton.h"
 #include "WindowRules.h"
 
@@ -83,6 +83,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     createCloseButton();
     setKeyboardOrder();
     createCreditsMenu();
+    m_announcer = new Announcer(client);
 
     // The client area keeps its designed size below a menu bar of whatever height it takes.
     const QSize below = clientSizeFor(kOuterSize) - QSize(0, kDesignedMenuBarHeight);
@@ -130,11 +131,6 @@ void TForm1::createSlots()
                                    QString::fromUtf8(kHintText), design.hintAt.x(),
                                    design.hintAt.y(), hintFont, toQColor(clWindowText), panelColor);
         slot.hintLabel->hide();
-        // A live variant's "Подсказок:" is how the pupil hears of the pass: it appears with the
-        // count, so assistive technology is told it as a notification.
-        if (design.enabled) {
-            markAsStatusText(slot.hintLabel);
-        }
         // Sized when it is given its count: measured now, it would load its serif face before
         // the board can show, for a label most runs never show.
         slot.countLabel = makeUnsizedLabel(
@@ -158,6 +154,8 @@ void TForm1::createCloseButton()
     m_closeButton =
         makeProgramButton(m_closePanel, QStringLiteral("sButton8"), QStringLiteral("З а к р ы т ь"),
                           QRect(19, 14, 401, 25), look);
+    // Said as the word it is; the spaced caption would be read letter by letter.
+    m_closeButton->setAccessibleName(QStringLiteral("Закрыть"));
     connect(m_closeButton, &TsButton::clicked, this, &TForm1::onCloseClicked);
 }
 
@@ -236,11 +234,12 @@ void TForm1::markVariantPassed(int slot, int helpCount)
     setLabelText(s.countLabel, count);
     const QString spoken = QString::fromUtf8(kHintText) + QLatin1Char(' ') + count;
     s.countLabel->setAccessibleDescription(spoken);
-    if (isStatusText(s.hintLabel)) {
-        s.hintLabel->setAccessibleName(spoken);
-    }
+    s.hintLabel->setAccessibleName(spoken);
     s.hintLabel->show();
     s.countLabel->show();
+    // The pupil hears of the pass with its count ("Подсказок: 2" is read with its colon spelled
+    // out; a comma is a pause).
+    m_announcer->say(QStringLiteral("Вариант выполнен. Подсказок, %1.").arg(count));
 }
 
 void TForm1::giveMarkItsPicture(QLabel *mark)

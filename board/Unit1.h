@@ -6,6 +6,7 @@
 
 #include <array>
 
+class Announcer;
 class BevelPanel;
 class QAction;
 class QLabel;
@@ -57,6 +58,7 @@ private:
     BevelPanel *m_closePanel = nullptr;
     std::array<VariantSlot, 8> m_slots;
     TsButton *m_closeButton = nullptr;
+    Announcer *m_announcer = nullptr; // what a screen reader says as it happens
     // The completion mark, decoded when the first variant is passed: a board nobody has passed
     // yet need not load the JPEG decoder at start-up.
     QPixmap m_markPicture;

@@ -88,8 +88,11 @@ void setupFormFrame(QWidget *form, const QString &caption, QSize outer, const QC
 QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
                          const QFont &font, const QColor &color, const QColor &background)
 {
-    auto *label = new QLabel(text, parent);
+    // Named before its text is set: setting the text is the label's first word to assistive
+    // technology, and the program's accessibility factory knows some labels by their names.
+    auto *label = new QLabel(parent);
     label->setObjectName(name);
+    label->setText(text);
     label->setAccessibleName(text.simplified());
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

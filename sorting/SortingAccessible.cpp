@@ -1,5 +1,7 @@
 #include "SortingAccessible.h"
 
+#include "AccessibleFactory.h"
+#include "SpokenText.h"
 #include "WordPicker.h"
 
 #include <QAccessible>
@@ -10,13 +12,12 @@
 namespace sorting_accessible {
 namespace {
 
-// What a control is to assistive technology, kept on the control itself: the accessibility
-// factory below is a plain function and finds it there.
-constexpr const char *kKindProperty = "nnAccessibleKind";
+// The picker and the word's number, kept on the control itself: the interfaces read them when
+// asked.
 constexpr const char *kWordProperty = "nnAccessibleWord";
 constexpr const char *kPickerProperty = "nnAccessiblePicker";
 
-enum Kind { List = 1, Word, Picture };
+enum Kind { Word, Picture };
 
 WordPicker *pickerOf(const QWidget *w)
 {
@@ -50,6 +51,9 @@ public:
     {
         if (t == QAccessible::Description) {
             return m_kind == Word ? WordPicker::wordKeys() : WordPicker::pictureKeys();
+        }
+        if (t == QAccessible::Name && m_kind == Word) {
+            return spoken::gappedWord(static_cast<const QLabel *>(widget())->text());
         }
         return QAccessibleWidget::text(t);
     }
@@ -120,60 +124,59 @@ private:
     Kind m_kind;
 };
 
-QAccessibleInterface *factory(const QString &, QObject *object)
+QAccessibleInterface *makeList(QObject *object)
 {
-    if (!object || !object->isWidgetType()) {
-        return nullptr;
-    }
-    auto *w = static_cast<QWidget *>(object);
-    switch (w->property(kKindProperty).toInt()) {
-    case List:
-        return new WordListAccessible(w);
-    case Word:
-        return new ActionAccessible(w, QAccessible::StaticText, Word);
-    case Picture:
-        return new ActionAccessible(w, QAccessible::Graphic, Picture);
-    default:
-        return nullptr;
-    }
+    return new WordListAccessible(static_cast<QWidget *>(object));
 }
 
-void mark(QWidget *w, Kind kind, WordPicker *picker)
+QAccessibleInterface *makeWord(QObject *object)
 {
-    // Installed once, after Qt's own factories: the last installed is asked first.
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    w->setProperty(kKindProperty, int(kind));
+    return new ActionAccessible(static_cast<QWidget *>(object), QAccessible::StaticText, Word);
+}
+
+QAccessibleInterface *makePicture(QObject *object)
+{
+    return new ActionAccessible(static_cast<QWidget *>(object), QAccessible::Graphic, Picture);
+}
+
+void tie(QWidget *w, WordPicker *picker)
+{
     w->setProperty(kPickerProperty, QVariant::fromValue<QObject *>(picker));
-    // Qt makes and keeps an interface for a control as soon as the control announces a change,
-    // even while it is being made; that one is Qt's plain one and goes, so that the next
-    // question finds ours.
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
-    if (iface && !dynamic_cast<WordListAccessible *>(iface) &&
-        !dynamic_cast<ActionAccessible *>(iface)) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
-    }
 }
 
 } // namespace
 
+void registerControls()
+{
+    static const bool registered = [] {
+        // The described names: the list "Panel3", its words "Label3" to "Label22", the pictures
+        // "Image1" (Н) and "Image2" (НН).
+        constexpr const char *window = "TForm2";
+        accessible_factory::addControl(window, QStringLiteral("Panel3"), makeList);
+        for (int k = 1; k <= kSortingWordCount; ++k) {
+            accessible_factory::addControl(window, QStringLiteral("Label%1").arg(k + 2), makeWord);
+        }
+        accessible_factory::addControl(window, QStringLiteral("Image1"), makePicture);
+        accessible_factory::addControl(window, QStringLiteral("Image2"), makePicture);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
 void describeWordList(QWidget *list, WordPicker *picker)
 {
-    mark(list, List, picker);
+    tie(list, picker);
 }
 
 void describeWord(QLabel *word, int n, WordPicker *picker)
 {
     word->setProperty(kWordProperty, n);
-    mark(word, Word, picker);
+    tie(word, picker);
 }
 
 void describePicture(QLabel *picture, WordPicker *picker)
 {
-    mark(picture, Picture, picker);
+    tie(picture, picker);
 }
 
 } // namespace sorting_accessible

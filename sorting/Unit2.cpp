@@ -1,11 +1,12 @@
 #include "Unit2.h"
 
+#include "Announcer.h"
 #include "BevelPanel.h"
 #include "DesktopLook.h"
 #include "FormFrame.h"
-#include "LiveStatus.h"
 #include "ProgramButton.h"
 #include "SortingAccessible.h"
+#include "SpokenText.h"
 #include "TsButton.h"
 #include "WindowRules.h"
 #include "WordDrag.h"
@@ -47,6 +48,9 @@ QString hintOf(const QWidget *control)
 TForm2::TForm2(QWidget *parent) : QWidget(parent), m_exercise(*this)
 {
     setObjectName(QStringLiteral("Form2"));
+    // Before any control is made: the word list, the words and the pictures are known to
+    // assistive technology by their own interfaces from their first moment.
+    sorting_accessible::registerControls();
     setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), QSize(405, 521),
                    toQColor(cl3DLight), TitleBar::SystemMenuAndClose);
     // The window's own font; every control names its own.
@@ -111,6 +115,8 @@ void TForm2::createCheckPanel()
                          16, font, toQColor(clYellow), panelColor);
     m_errorsCaption->hide();
     m_errorCount->hide();
+    // Said as the word it is, not letter by letter.
+    m_praise->setAccessibleName(QStringLiteral("Ура!"));
     m_praise->hide();
 
     const ProgramButtonLook look{msSansSerifBold(11), toQColor(clWindowText), kCheckPanelColor,
@@ -196,9 +202,9 @@ void TForm2::createAdvicePanel()
 
 void TForm2::createPicker()
 {
-    m_status = new LiveStatus(this);
+    m_announcer = new Announcer(this);
     m_wordListPanel->setTargets(
-        m_doubleNPicture, m_singleNPicture, m_status,
+        m_doubleNPicture, m_singleNPicture, m_announcer,
         [this](QLabel *picture, int word) { dropOnPicture(picture, word); });
     connect(m_drag, &WordDrag::clicked, m_wordListPanel, &WordPicker::wordClicked);
     sorting_accessible::describeWordList(m_wordListPanel, m_wordListPanel);
@@ -223,9 +229,9 @@ void TForm2::setKeyboardOrder()
     // asked for already follows, so while the list is moved behind "Помогите!" the control
     // made last stands in as a stop after it; the list then lies between "Помогите!" and the
     // window, and the activation still finds "Проверить" first.
-    m_status->setFocusPolicy(Qt::TabFocus);
+    m_announcer->setFocusPolicy(Qt::TabFocus);
     setTabOrder(m_helpButton, m_wordListPanel);
-    m_status->setFocusPolicy(Qt::NoFocus);
+    m_announcer->setFocusPolicy(Qt::NoFocus);
 }
 
 void TForm2::showOpeningView()
@@ -301,9 +307,10 @@ void TForm2::dropOnPicture(const QLabel *picture, int word)
     render();
     m_wordListPanel->dropped(m_exercise.view());
     if (shown) {
-        const QString caption = m_wordLabels[static_cast<std::size_t>(word - 1)]->text();
-        m_status->say(right ? QStringLiteral("%1 — убрано из списка.").arg(caption)
-                            : QStringLiteral("%1 — осталось в списке.").arg(caption));
+        const QString spokenWord =
+            spoken::gappedWord(m_wordLabels[static_cast<std::size_t>(word - 1)]->text());
+        m_announcer->say(right ? QStringLiteral("%1. Убрано из списка.").arg(spokenWord)
+                               : QStringLiteral("%1. Осталось в списке.").arg(spokenWord));
     }
 }
 
@@ -313,9 +320,10 @@ void TForm2::onCheckClicked()
     render();
     const SortingView &view = m_exercise.view();
     if (view.praiseVisible) {
-        m_status->say(m_praise->text());
+        m_announcer->say(m_praise->accessibleName());
     } else if (view.errorsVisible) {
-        m_status->say(m_errorsCaption->text() + QLatin1Char(' ') + m_errorCount->text());
+        // "Ошибок: 3" as heard: a reader spells out the colon, a comma is a pause.
+        m_announcer->say(QStringLiteral("Ошибок, %1.").arg(m_errorCount->text()));
     }
 }
 
@@ -324,7 +332,7 @@ void TForm2::onRetryClicked()
     m_exercise.retry();
     render();
     // The pupil sees every word come back; a screen reader says so.
-    m_status->say(QStringLiteral("Все слова снова в списке."));
+    m_announcer->say(QStringLiteral("Все слова снова в списке."));
 }
 
 void TForm2::onHelpClicked()

@@ -9,7 +9,7 @@
 #include <array>
 
 class BevelPanel;
-class LiveStatus;
+class Announcer;
 class QLabel;
 class TsButton;
 class WordDrag;
@@ -93,7 +93,7 @@ private:
     TsButton *m_helpButton = nullptr;                       // sButton3, "Помогите!"
     BevelPanel *m_advicePanel = nullptr;                    // Panel6
     WordDrag *m_drag = nullptr;
-    LiveStatus *m_status = nullptr; // what a screen reader says as it happens
+    Announcer *m_announcer = nullptr; // what a screen reader says as it happens
 
     QPointer<QWidget> m_help;
 };

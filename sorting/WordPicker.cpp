@@ -1,8 +1,9 @@
 #include "WordPicker.h"
 
+#include "Announcer.h"
 #include "DesktopLook.h"
 #include "FocusMark.h"
-#include "LiveStatus.h"
+#include "SpokenText.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -26,11 +27,12 @@ void WordPicker::setWord(int n, QLabel *word)
     m_words[static_cast<std::size_t>(n - 1)] = word;
 }
 
-void WordPicker::setTargets(QLabel *doubleN, QLabel *singleN, LiveStatus *status, DropHandler drop)
+void WordPicker::setTargets(QLabel *doubleN, QLabel *singleN, Announcer *announcer,
+                            DropHandler drop)
 {
     m_doubleN = doubleN;
     m_singleN = singleN;
-    m_status = status;
+    m_announcer = announcer;
     m_drop = std::move(drop);
     m_pictureMark = new FocusMark(doubleN->parentWidget());
 }
@@ -81,7 +83,7 @@ bool WordPicker::pick(int n)
         return false;
     }
     updateMarks();
-    m_status->say(QStringLiteral("Взято слово %1.").arg(captionOf(n)));
+    m_announcer->say(QStringLiteral("Взято слово %1.").arg(spoken::gappedWord(captionOf(n))));
     return true;
 }
 
@@ -125,7 +127,7 @@ void WordPicker::cancel()
     }
     m_pick.cancel();
     updateMarks();
-    m_status->say(QStringLiteral("Слово отпущено."));
+    m_announcer->say(QStringLiteral("Слово отпущено."));
     announceFocus();
 }
 
@@ -370,21 +372,23 @@ void WordPicker::announceFocus()
     }
 }
 
+// The keys as a reader says them: each key by the name printed on it, a dash between a key and
+// what it does, sentences between groups (a reader spells out ":" and ";").
 QString WordPicker::wordListKeys()
 {
     return QStringLiteral(
-        "Стрелки вверх и вниз, Home и End — по словам; пробел или Ввод — взять слово; "
-        "затем стрелки влево и вправо или Tab — выбрать картинку, пробел или Ввод — положить; "
-        "1 — сразу на картинку Н, 2 — на картинку НН; Esc — отпустить слово.");
+        "Стрелки вверх и вниз, Home и End — по словам. Пробел или Enter — взять слово. "
+        "Затем стрелки влево и вправо или Tab — выбрать картинку, пробел или Enter — положить. "
+        "1 — сразу на картинку Н, 2 — на картинку НН. Esc — отпустить слово.");
 }
 
 QString WordPicker::wordKeys()
 {
-    return QStringLiteral("Пробел — взять, 1 — на картинку Н, 2 — на картинку НН.");
+    return QStringLiteral("Пробел или Enter — взять, 1 — на картинку Н, 2 — на картинку НН.");
 }
 
 QString WordPicker::pictureKeys()
 {
-    return QStringLiteral("Сюда кладут взятое слово: щелчком по картинке, пробелом или Вводом, "
+    return QStringLiteral("Сюда кладут взятое слово щелчком по картинке, пробелом или Enter, "
                           "когда картинка выбрана стрелками или Tab.");
 }

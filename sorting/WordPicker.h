@@ -10,7 +10,7 @@
 #include <functional>
 
 class FocusMark;
-class LiveStatus;
+class Announcer;
 class QLabel;
 class QWindow;
 
@@ -21,7 +21,7 @@ class QWindow;
 // and assistive technology picks and drops through the controls' actions. What is picked and
 // chosen is kept by SortingPick; the list shows it (the picked word inverted, the focus mark on
 // the word the keyboard is on and on the chosen picture) and says what happened on the window's
-// live status.
+// announcer.
 //
 // The list keeps its own copy of the exercise's view, handed to it after every change, and never
 // reaches back into the window for it: whatever it hears while its window goes (the window
@@ -40,7 +40,7 @@ public:
     void setWord(int n, QLabel *word);
     // The pictures the words are dropped on, where the picks and drops are told, and who takes
     // a drop.
-    void setTargets(QLabel *doubleN, QLabel *singleN, LiveStatus *status, DropHandler drop);
+    void setTargets(QLabel *doubleN, QLabel *singleN, Announcer *announcer, DropHandler drop);
 
     // A click on word n (a press and a release on it) picks it.
     void wordClicked(int n);
@@ -96,7 +96,7 @@ private:
     std::array<QLabel *, kSortingWordCount> m_words{};
     QLabel *m_doubleN = nullptr;
     QLabel *m_singleN = nullptr;
-    LiveStatus *m_status = nullptr;
+    Announcer *m_announcer = nullptr;
     DropHandler m_drop;
     SortingView m_view;
     SortingPick m_pick;

@@ -1,11 +1,12 @@
 #include "Unit3.h"
 
+#include "Announcer.h"
 #include "BevelPanel.h"
 #include "DesktopLook.h"
 #include "FocusMark.h"
 #include "FormFrame.h"
 #include "ProgramButton.h"
-#include "StatusText.h"
+#include "SpokenText.h"
 #include "TsButton.h"
 #include "WindowRules.h"
 #include "WordLabel.h"
@@ -101,7 +102,8 @@ void TForm3::createWordList()
                                                   qsizetype(kWritingWords[i].caption.size()));
         auto *label = new WordLabel(caption, m_wordListPanel);
         label->setObjectName(QStringLiteral("Label%1").arg(word + 2));
-        label->setAccessibleName(caption);
+        // Said as a word with its gap, not with the gap's sign spelled out.
+        label->setAccessibleName(spoken::gappedWord(caption));
         label->setFont(wordFont);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
@@ -120,7 +122,7 @@ void TForm3::createWordList()
     for (int word = 1; word <= WritingView::kWordCount; ++word) {
         auto *box = new WritingEditBox(m_wordListPanel);
         box->setObjectName(QStringLiteral("Edit%1").arg(word));
-        box->setAccessibleName(m_wordLabels[std::size_t(word - 1)]->text());
+        box->setAccessibleName(m_wordLabels[std::size_t(word - 1)]->accessibleName());
         box->setFont(wordFont);
         QPalette boxPalette = box->palette();
         boxPalette.setColor(QPalette::Base, word % 2 == 1 ? kOddBoxColor : kEvenBoxColor);
@@ -130,6 +132,9 @@ void TForm3::createWordList()
         m_editBoxes[std::size_t(word - 1)] = box;
         m_wordLabels[std::size_t(word - 1)]->setEditBox(box);
     }
+    // From the last box Tab goes on to the check panel's buttons on the right, not to a word.
+    m_editBoxes.back()->setAccessibleDescription(QStringLiteral(
+        "Напиши слово полностью. Shift+Tab — назад к слову, Tab — к кнопкам справа."));
 
     // Laid over the words and boxes, it frames the one the keyboard reached.
     m_focusMark = new FocusMark(m_wordListPanel);
@@ -169,8 +174,7 @@ void TForm3::createCheckPanel()
         QString::fromUtf8(kWritingPraiseText.data(), qsizetype(kWritingPraiseText.size())), 42, 11,
         verdanaBold(13), toQColor(clPurple), toQColor(kCheckPanelColor));
     // The results are spoken when they appear, wherever the keyboard focus is.
-    markAsStatusText(m_errorsLabel);
-    markAsStatusText(m_praise);
+    m_announcer = new Announcer(this);
     // The three buttons paint in the tooltip colour of their own, not in the panel's.
     m_checkButton =
         makeButton(m_checkPanel, QStringLiteral("sButton1"), QStringLiteral("Проверить"),
@@ -339,6 +343,12 @@ void TForm3::onCheckClicked()
     }
     m_exercise.checkAnswers(texts);
     render();
+    const WritingView &v = m_exercise.view();
+    if (v.praiseVisible) {
+        m_announcer->say(m_praise->text().simplified());
+    } else if (v.errorsVisible) {
+        m_announcer->say(m_errorsLabel->text().simplified());
+    }
 }
 
 void TForm3::onRetryClicked()

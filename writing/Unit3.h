@@ -8,6 +8,7 @@
 
 #include <array>
 
+class Announcer;
 class BevelPanel;
 class FocusMark;
 class QLabel;
@@ -94,6 +95,7 @@ private:
     QLabel *m_teasingPicture = nullptr;                                  // Image2
     QLabel *m_errorsLabel = nullptr;                                     // Label24
     QLabel *m_praise = nullptr;                                          // Label23
+    Announcer *m_announcer = nullptr; // what a screen reader says as it happens
     TsButton *m_checkButton = nullptr; // sButton1, "Проверить"
     TsButton *m_retryButton = nullptr; // sButton3, "Буду искать"
     TsButton *m_nextButton = nullptr;  // sButton2, "Дальше"

@@ -1,5 +1,7 @@
 #include "WordLabel.h"
 
+#include "AccessibleFactory.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -46,32 +48,27 @@ public:
     }
 };
 
-QAccessibleInterface *wordLabelFactory(const QString &className, QObject *object)
+QAccessibleInterface *makeWordLabel(QObject *object)
 {
-    if (className == QLatin1String("WordLabel")) {
-        return new WordLabelAccessible(static_cast<WordLabel *>(object));
-    }
-    return nullptr;
+    return new WordLabelAccessible(static_cast<WordLabel *>(object));
 }
 
 } // namespace
 
 WordLabel::WordLabel(const QString &text, QWidget *parent) : QLabel(parent)
 {
+    // Known to the accessibility factory before the text is set: setting it may make the word's
+    // interface.
+    accessible_factory::addClass("WordLabel", makeWordLabel);
     // The text is set before the word takes the keyboard focus: Qt gives a label that takes the
     // focus a whole text document for every text set after that, which a word never needs.
     setTextFormat(Qt::PlainText);
     setText(text);
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(wordLabelFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
     setCursor(Qt::PointingHandCursor);
     // What assistive technology says of the word besides its name: its keys.
     setAccessibleDescription(
-        QStringLiteral("Слово с пропуском. Enter или пробел: написать его "
-                       "полностью в поле справа. Tab: дальше, Shift+Tab: назад."));
+        QStringLiteral("Слово с пропуском. Enter или пробел — написать его "
+                       "полностью в поле справа. Tab — дальше, Shift+Tab — назад."));
     // The keyboard order reaches the word; a click on it gives the focus to its edit box, never
     // to the word itself.
     setFocusPolicy(Qt::TabFocus);

@@ -11,7 +11,7 @@ WritingEditBox::WritingEditBox(QWidget *parent) : QLineEdit(parent)
     setMaxLength(std::numeric_limits<int>::max());
     // What assistive technology says of the box besides its name: its keys.
     setAccessibleDescription(QStringLiteral(
-        "Напиши слово полностью. Shift+Tab: назад к слову, Tab: к следующему слову."));
+        "Напиши слово полностью. Shift+Tab — назад к слову, Tab — к следующему слову."));
 }
 
 void WritingEditBox::takeFocusSelectingAll()

@@ -10,16 +10,16 @@ a screen reader would hear, with a log line for each.
     app = bus.wait_application(pid=1234)
     button = bus.wait_find(app, "push button", "Проверить")
     bus.do_action(button, "Press")
-    bus.wait_event(lambda e: e.name == "Ура-а-а !")
+    bus.wait_event(lambda e: e.name == "Ура!")
 """
 
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Gio, GLib
 
 # The events a screen reader listens to: focus moves, names that change, things that show or
-# hide (an alert that shows is spoken), texts that change and states that turn.
+# hide (a notification that shows is spoken), texts that change and states that turn.
 DEFAULT_EVENTS = (
     "focus:",
     "object:state-changed:focused",
@@ -179,6 +179,21 @@ class AtSpi:
             if time.monotonic() >= end:
                 raise AssertionError("the awaited event did not come")
             self.pump(0.05)
+
+    @staticmethod
+    def application_locale(app):
+        """The locale the application reports for its messages (Application.GetLocale), asked
+        on the accessibility bus directly: pyatspi has no call for it."""
+        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                    None, GLib.VariantType("(s)"), 0, -1, None).unpack()[0]
+        flags = (Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+                 | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+        a11y = Gio.DBusConnection.new_for_address_sync(address, flags, None, None)
+        reply = a11y.call_sync(app.app.bus_name, "/org/a11y/atspi/accessible/root",
+                               "org.a11y.atspi.Application", "GetLocale",
+                               GLib.Variant("(u)", (0,)), GLib.VariantType("(s)"), 0, -1, None)
+        return reply.unpack()[0]
 
     def close(self):
         for event_type in DEFAULT_EVENTS:
