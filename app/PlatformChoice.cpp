@@ -3,8 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <algorithm>
-
 std::string ChoosePlatform(const std::function<std::string(const char *)> &get)
 {
     if (!get("QT_QPA_PLATFORM").empty()) {
@@ -26,28 +24,15 @@ std::string ChoosePlatform(const std::function<std::string(const char *)> &get)
     return {};
 }
 
-std::vector<std::string> WithPlatformArgument(std::vector<std::string> arguments,
-                                              const std::string &platform)
-{
-    // Qt reads "-platform" and "--platform" alike.
-    const bool named = std::any_of(arguments.begin(), arguments.end(), [](const std::string &a) {
-        return a == "-platform" || a == "--platform";
-    });
-    if (platform.empty() || named) {
-        return arguments;
-    }
-    const auto afterName = arguments.empty() ? arguments.begin() : arguments.begin() + 1;
-    arguments.insert(afterName, {"-platform", platform});
-    return arguments;
-}
-
 std::vector<std::string> ProgramArguments(int argc, char **argv)
 {
     std::vector<std::string> arguments(argv, argv + argc);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const std::string platform =
         ChoosePlatform([](const char *name) { return qEnvironmentVariable(name).toStdString(); });
-    arguments = WithPlatformArgument(std::move(arguments), platform);
+    if (!platform.empty() && !arguments.empty()) {
+        arguments.insert(arguments.begin() + 1, {"-platform", platform});
+    }
 #endif
     return arguments;
 }

@@ -20,13 +20,9 @@
 std::string ChoosePlatform(const std::function<std::string(const char *)> &get);
 
 // The command line the application object is made with: the program's own arguments with
-// "-platform <choice>" after the program's name. The choice travels in the command line, not in
-// the environment, so the programs ours starts (the browser, the mail program) inherit the
-// user's environment unchanged. Unchanged when the choice is empty or when the command line
-// already names a platform.
-std::vector<std::string> WithPlatformArgument(std::vector<std::string> arguments,
-                                              const std::string &platform);
-
-// WithPlatformArgument with this system's choice: ChoosePlatform on the process environment on
-// a Unix desktop (not macOS); elsewhere Qt's own platform, and the arguments stay as they are.
+// "-platform <choice>" after the program's name, where ChoosePlatform on the process environment
+// makes a choice (on a Unix desktop other than macOS; elsewhere Qt's own platform stands). The
+// choice travels in the command line, not in the environment, so the programs ours starts (the
+// browser, the mail program) inherit the user's environment unchanged. Qt takes the last
+// "-platform" it is given, so one the user put on the command line still wins.
 std::vector<std::string> ProgramArguments(int argc, char **argv);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # End to end, in a real X server: start the program, take a screenshot of the board and read
 # what the pupil sees on it at start, check that showing a visible window neither raises nor moves
-# it, press "З а к р ы т ь" with real mouse input and check that the program ends with code 0.
+# it, check that the credits menu's mail item starts the desktop's opener with the environment the
+# program was given, press "З а к р ы т ь" with real mouse input and check that the program ends
+# with code 0.
 # Usage: e2e_board.sh <program> <screenshot.png>
 set -euo pipefail
 program=${1:?program}
@@ -10,7 +12,11 @@ source "$(dirname "$0")/support/e2e.sh"
 
 e2e_init e2e_board "$shot.d"
 e2e_start_x 1024x768x24
-e2e_start_program "$program"
+# The desktop's opener (xdg-open): a stand-in that keeps the environment it is given.
+opener="$shot.d/opener" && mkdir -p "$shot.d/bin" && rm -f "$opener.env"
+printf '#!/bin/sh\nenv -0 >"%s.part" && mv "%s.part" "%s.env"\n' "$opener" "$opener" "$opener" \
+  >"$shot.d/bin/xdg-open" && chmod +x "$shot.d/bin/xdg-open"
+PATH="$shot.d/bin:$PATH" e2e_start_program "$program"
 
 win=$(e2e_wait_window "Н и НН в прилагательных" 439) || e2e_fail "the board did not appear"
 
@@ -100,6 +106,14 @@ fi
 on_top "$win" || e2e_fail "Вариант 1 raised the sorting window that was already visible"
 [ "$(xdotool getwindowgeometry "$sorting")" = "$before" ] ||
   e2e_fail "Вариант 1 moved the sorting window that was already visible"
+
+# --- The mail item (the first menu's second item) starts the opener, which must see the
+# environment the program was started with: the platform the program chose stays its own.
+xdotool mousemove $((cx + 40)) $(((Y + cy) / 2)) click 1 key Down Down Return
+for _ in $(seq 1 100); do [ -s "$opener.env" ] && break; sleep 0.1; done
+environment() { tr '\0' '\n' <"$1" | grep -v '^PWD=' | sort; }
+diff <(environment "/proc/$E2E_PID/environ") <(environment "$opener.env") >&2 ||
+  e2e_fail "the opener's environment is not the one the program was given (> the opener's)"
 
 # --- The close button sits in the panel along the bottom edge: 19 pixels in, 14 down, 401 x 25.
 xdotool mousemove $((cx + 19 + 200)) $((cy + 351 - 53 + 14 + 12)) mousedown 1 mouseup 1

@@ -8,7 +8,6 @@
 #include "BmpFile.h"
 #include "Ink.h"
 #include "TsBorderMask.h"
-#include "TsBorderMasks.h"
 #include "TsGradient.h"
 
 #include <QLineEdit>

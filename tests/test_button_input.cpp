@@ -9,9 +9,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-#include <functional>
-#include <utility>
-
 using namespace fixture;
 
 namespace {
@@ -300,28 +297,20 @@ TEST_F(ButtonInput, EveryWayOfClickingRunsTheOneClick)
     EXPECT_EQ(clicks, 0) << "the fixture's OnClick was replaced";
 }
 
-// An OnClick that clicks its own button once more, by either way of clicking: two clicks, each
-// running OnClick and the clicked signal once; the click after them is an ordinary one.
+// An OnClick that clicks its own button again, either way, makes two clicks, not three or one.
 TEST_F(ButtonInput, AClickInsideOnClickIsOneMoreClick)
 {
-    const std::pair<const char *, std::function<void()>> inner[] = {
-        {"Click()", [this] { button->Click(); }}, {"click()", [this] { button->click(); }}};
-    for (const auto &[way, clickAgain] : inner) {
+    for (const bool qtClick : {false, true}) {
         int onClick = 0;
-        int signalled = 0;
         button->setOnClick([&] {
             if (++onClick == 1) {
-                clickAgain();
+                qtClick ? button->click() : button->Click();
             }
         });
-        const auto counting =
-            QObject::connect(button, &QAbstractButton::clicked, [&] { ++signalled; });
         button->Click();
-        EXPECT_EQ(onClick, 2) << way;
-        EXPECT_EQ(signalled, 2) << way;
+        EXPECT_EQ(onClick, 2) << (qtClick ? "click()" : "Click()");
         button->click();
-        EXPECT_EQ(onClick, 3) << way << ", then click()";
-        QObject::disconnect(counting);
+        EXPECT_EQ(onClick, 3) << "the click after them";
     }
 }
 

