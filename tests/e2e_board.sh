@@ -110,7 +110,7 @@ on_top "$win" || e2e_fail "Вариант 1 raised the sorting window that was a
 # --- The mail item (the first menu's second item) starts the opener, which must see the
 # environment the program was started with: the platform the program chose stays its own.
 xdotool mousemove $((cx + 40)) $(((Y + cy) / 2)) click 1 key Down Down Return
-for _ in $(seq 1 100); do [ -s "$opener.env" ] && break; sleep 0.1; done
+e2e_wait "the opener started by the mail item" test -s "$opener.env"
 environment() { tr '\0' '\n' <"$1" | grep -v '^PWD=' | sort; }
 diff <(environment "/proc/$E2E_PID/environ") <(environment "$opener.env") >&2 ||
   e2e_fail "the opener's environment is not the one the program was given (> the opener's)"
