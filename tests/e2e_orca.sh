@@ -14,16 +14,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 # A session bus of its own and a runtime folder of its own, where the accessibility bus that
 # Orca asks for puts its socket.
-if [ -z "${NN_E2E_OWN_SESSION:-}" ]; then
-  command -v orca >/dev/null || { echo "e2e_orca: orca is missing (scripts/install-deps)" >&2; exit 1; }
-  runtime=$(mktemp -d /tmp/nn-orca.XXXXXX)
-  chmod 700 "$runtime"
-  code=0
-  NN_E2E_OWN_SESSION=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- "$0" "$@" || code=$?
-  rm -rf "$runtime"
-  exit "$code"
-fi
+command -v orca >/dev/null || { echo "e2e_orca: orca is missing (scripts/install-deps)" >&2; exit 1; }
 source "$here/support/e2e.sh"
+e2e_own_session "$0" "$@"
 e2e_init e2e_orca "$work"
 rm -f "$work"/orca-*.log "$work"/speech-*.txt
 

@@ -7,23 +7,11 @@ set -euo pipefail
 program=${1:?program}
 work=${2:?work folder}
 
-# A session bus of its own, ended with the script, and a runtime folder of its own: the
-# accessibility bus is started on the session bus on demand and puts its socket in the runtime
-# folder. Without one the socket lies at a fixed place in the home folder, where a run started
-# meanwhile (another test, another checkout on the machine) puts its own: the program and the
-# listener could then meet on another run's bus, or lose theirs when that run ends, and an event
-# would not be heard.
-if [ -z "${NN_E2E_SESSION_BUS:-}" ]; then
-  runtime=$(mktemp -d /tmp/nn-a11y.XXXXXX)
-  chmod 700 "$runtime"
-  code=0
-  NN_E2E_SESSION_BUS=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- "$0" "$@" || code=$?
-  rm -rf "$runtime"
-  exit "$code"
-fi
-
 here=$(dirname "$(readlink -f "$0")")
 source "$here/support/e2e.sh"
+# A session bus of its own and a runtime folder of its own, where the accessibility bus puts
+# its socket.
+e2e_own_session "$0" "$@"
 e2e_init e2e_sorting_atspi "$work"
 e2e_start_x 1280x1024x24
 # Qt joins the accessibility bus only when a screen reader is said to run, or when told to.

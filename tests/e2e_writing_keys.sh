@@ -17,16 +17,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 # A session bus of its own, and a runtime folder of its own for the accessibility bus that it
 # starts: without one the accessibility bus's socket lies in the home folder under a fixed name,
 # and two such tests running at once take it from each other.
-if [ -z "${NN_E2E_OWN_SESSION:-}" ]; then
-  command -v dbus-run-session >/dev/null || { echo "e2e_writing_keys: dbus-run-session is missing" >&2; exit 1; }
-  runtime=$(mktemp -d /tmp/nn-a11y.XXXXXX)
-  chmod 700 "$runtime"
-  code=0
-  NN_E2E_OWN_SESSION=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- "$0" "$@" || code=$?
-  rm -rf "$runtime"
-  exit "$code"
-fi
 source "$here/support/e2e.sh"
+e2e_own_session "$0" "$@"
 
 e2e_init e2e_writing_keys "$shots"
 rm -f "$shots"/keys-*.png "$shots"/atspi.log "$shots"/speech.txt

@@ -216,6 +216,23 @@ e2e_find_window() {
   return 1
 }
 
+# Runs the calling script again ("$0" "$@") on a session bus and in a runtime folder of its own,
+# and ends with its exit code; in that second run it returns at once. Without its own runtime
+# folder the accessibility bus puts its socket in the home folder under a fixed name, and two
+# runs at once would take it from each other: an event would then be sent on one bus and
+# listened for on another.
+e2e_own_session() {
+  [ -n "${NN_E2E_OWN_SESSION:-}" ] && return 0
+  command -v dbus-run-session >/dev/null ||
+    { echo "$(basename "$1"): dbus-run-session is missing (scripts/install-deps)" >&2; exit 1; }
+  local runtime code=0
+  runtime=$(mktemp -d /tmp/nn-session.XXXXXX)
+  chmod 700 "$runtime"
+  NN_E2E_OWN_SESSION=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- "$@" || code=$?
+  rm -rf "$runtime"
+  exit "$code"
+}
+
 # Runs a command until it succeeds, a twentieth of a second between tries, for at most
 # E2E_TIMEOUT seconds. Returns 1 when the time is up or the program has died (it shows no more
 # changes). Usable in a command substitution; e2e_wait is the form that fails the test.
