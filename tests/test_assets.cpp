@@ -2,6 +2,7 @@
 // shows what the windows need (sizes, stored forms, the colours the layout relies on).
 #include "AssetList.h"
 #include "BmpFile.h"
+#include "IcoFile.h"
 #include "WindowIcon.h"
 
 #include <QImage>
@@ -447,4 +448,44 @@ TEST(WindowIcon, LargerSizesShrunkTo32PixelsLookLikeThe32PixelIcon)
         // About 1.4 today; leaving out the check mark, for one, goes well over the limit.
         EXPECT_LT(sum / (32 * 32 * 3), 3.0);
     }
+}
+
+// The icon file the Windows program carries: a directory of every drawn size, each entry the
+// committed PNG of that size, as Windows reads it (ICONDIR, then 16-byte ICONDIRENTRYs).
+TEST(WindowIcon, IconFileHoldsEveryDrawnSizeAsItsPng)
+{
+    const std::vector<std::uint8_t> ico = fileBytes("WindowIcon.ico");
+    const auto little = [&ico](std::size_t at, int bytes) {
+        std::uint32_t v = 0;
+        for (int i = bytes - 1; i >= 0; --i) {
+            v = v << 8 | ico.at(at + i);
+        }
+        return v;
+    };
+    const int sizes[] = {16, 32, 48, 64, 128, 256};
+    ASSERT_GE(ico.size(), 6u);
+    EXPECT_EQ(little(0, 2), 0u);
+    EXPECT_EQ(little(2, 2), 1u) << "not an icon (1), a cursor (2) or something else";
+    ASSERT_EQ(little(4, 2), std::size(sizes));
+    std::size_t end = 6 + 16 * std::size(sizes);
+    for (std::size_t i = 0; i < std::size(sizes); ++i) {
+        SCOPED_TRACE(sizes[i]);
+        const std::size_t entry = 6 + 16 * i;
+        const std::vector<std::uint8_t> png =
+            fileBytes("WindowIcon" + std::to_string(sizes[i]) + ".png");
+        EXPECT_EQ(little(entry, 1), std::uint32_t(sizes[i] % 256)) << "width (256 is 0)";
+        EXPECT_EQ(little(entry + 1, 1), std::uint32_t(sizes[i] % 256)) << "height";
+        EXPECT_EQ(little(entry + 4, 2), 1u) << "planes";
+        EXPECT_EQ(little(entry + 6, 2), 32u) << "bits per pixel";
+        const std::uint32_t bytes = little(entry + 8, 4);
+        const std::uint32_t offset = little(entry + 12, 4);
+        EXPECT_EQ(offset, end) << "pictures follow each other without a gap";
+        ASSERT_EQ(bytes, png.size());
+        ASSERT_LE(offset + bytes, ico.size());
+        EXPECT_TRUE(std::equal(png.begin(), png.end(), ico.begin() + offset));
+        end = offset + bytes;
+    }
+    EXPECT_EQ(end, ico.size());
+    EXPECT_THROW(WriteIco({}), std::invalid_argument);
+    EXPECT_THROW(WriteIco({{257, {1}}}), std::invalid_argument);
 }

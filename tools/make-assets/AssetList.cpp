@@ -5,12 +5,27 @@
 #include "Bord1.h"
 #include "CompletionMark.h"
 #include "GradientStrip.h"
+#include "IcoFile.h"
 #include "JpegFile.h"
 #include "LetterPictures.h"
 #include "PngFile.h"
 #include "SmilingFace.h"
 #include "TeasingFace.h"
 #include "WindowIcon.h"
+
+namespace {
+
+// Every drawn size of the window icon, for the Windows icon file.
+std::vector<IcoPicture> windowIconPictures()
+{
+    std::vector<IcoPicture> pictures;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        pictures.push_back({size, WritePng(DrawWindowIcon(size))});
+    }
+    return pictures;
+}
+
+} // namespace
 
 const std::vector<AssetFile> &AssetFiles()
 {
@@ -38,6 +53,7 @@ const std::vector<AssetFile> &AssetFiles()
         {"WindowIcon64.png", [] { return WritePng(DrawWindowIcon(64)); }, false},
         {"WindowIcon128.png", [] { return WritePng(DrawWindowIcon(128)); }, false},
         {"WindowIcon256.png", [] { return WritePng(DrawWindowIcon(256)); }, false},
+        {"WindowIcon.ico", [] { return WriteIco(windowIconPictures()); }, false},
     };
     return files;
 }
