@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs a test program of the Windows build under Wine, as CTest's emulator for the cross build:
+# on Qt's off-screen platform, with the fonts of <folder> (the stand-ins of the described faces)
+# as the off-screen platform's only fonts. The program's exit code is this script's.
+# Usage: wine-run.sh --fonts <folder> <program.exe> [args...]
+set -euo pipefail
+source "$(dirname "$0")/wine.sh"
+[[ ${1:-} == --fonts ]] || { echo "usage: wine-run.sh --fonts <folder> <program> [args]" >&2; exit 2; }
+fonts=${2:?font folder}
+shift 2
+wine_env "${NN_WINE_PREFIX:-$(wine_cache)/wineprefix}"
+# Off-screen Qt on Windows reads its fonts from one folder (no fontconfig there); Z: is the root
+# of the Unix file system in every Wine prefix.
+export QT_QPA_FONTDIR="Z:$fonts"
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+exec wine "$@"

@@ -1,0 +1,103 @@
+// The Windows program's own resources, read as Windows reads them: the icon Explorer and the
+// taskbar show, at each size Windows asks for, is the window icon drawn for that size; the
+// file's properties name the program and its version.
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t *programPath()
+{
+    static const std::wstring path = QString::fromUtf8(NN_PROGRAM_EXE).toStdWString();
+    return path.c_str();
+}
+
+// One value of the version resource's Russian string table.
+QString versionString(const std::vector<char> &info, const wchar_t *name)
+{
+    const std::wstring key = std::wstring(L"\\StringFileInfo\\041904B0\\") + name;
+    void *value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(info.data(), key.c_str(), &value, &length) || length == 0) {
+        return {};
+    }
+    return QString::fromWCharArray(static_cast<const wchar_t *>(value), int(length) - 1);
+}
+
+struct ModuleFree
+{
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+
+} // namespace
+
+TEST(WindowsProgram, ItsPropertiesNameTheProgramAndItsVersion)
+{
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(programPath(), &ignored);
+    ASSERT_GT(size, 0u) << "no version resource in " << NN_PROGRAM_EXE;
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoW(programPath(), 0, size, info.data()));
+
+    EXPECT_EQ(versionString(info, L"FileDescription"), QStringLiteral("Н и НН в прилагательных"));
+    EXPECT_EQ(versionString(info, L"ProductName"), QStringLiteral("Н и НН в прилагательных"));
+    EXPECT_EQ(versionString(info, L"ProductVersion"), QStringLiteral(NN_VERSION));
+    EXPECT_EQ(versionString(info, L"OriginalFilename"), QStringLiteral("nn-trainer.exe"));
+
+    VS_FIXEDFILEINFO *fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void **>(&fixed), &length));
+    ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed->dwFileType, DWORD(VFT_APP));
+    const QString dotted = QStringLiteral("%1.%2")
+                               .arg(HIWORD(fixed->dwProductVersionMS))
+                               .arg(LOWORD(fixed->dwProductVersionMS));
+    EXPECT_EQ(dotted, QStringLiteral(NN_VERSION));
+}
+
+// Windows picks the icon picture of the size it needs from the group; each must be the drawn
+// icon of that size, pixel for pixel, not a smaller one scaled up.
+TEST(WindowsProgram, ItsIconIsTheWindowIconAtEverySizeWindowsAsksFor)
+{
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFree> program(
+        LoadLibraryExW(programPath(), nullptr,
+                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    ASSERT_TRUE(program) << "cannot open " << NN_PROGRAM_EXE;
+    for (int size : {16, 32, 48, 256}) {
+        SCOPED_TRACE(size);
+        HICON icon = static_cast<HICON>(
+            LoadImageW(program.get(), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+        ASSERT_TRUE(icon) << "no icon of " << size << " pixels";
+        const QImage shown = QImage::fromHICON(icon).convertToFormat(QImage::Format_ARGB32);
+        DestroyIcon(icon);
+        const QImage drawn =
+            QImage(QStringLiteral(NN_ASSETS_DIR "/WindowIcon%1.png").arg(size))
+                .convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(shown.size(), drawn.size());
+        int differing = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb a = shown.pixel(x, y);
+                const QRgb b = drawn.pixel(x, y);
+                // Windows keeps the icon premultiplied: a see-through pixel's colour may round.
+                const bool same = qAlpha(a) == qAlpha(b) &&
+                                  (qAlpha(a) == 0 || (qAlpha(a) < 255 && qAbs(qRed(a) - qRed(b)) +
+                                                                              qAbs(qGreen(a) - qGreen(b)) +
+                                                                              qAbs(qBlue(a) - qBlue(b)) <=
+                                                                          6) ||
+                                   a == b);
+                differing += same ? 0 : 1;
+            }
+        }
+        EXPECT_EQ(differing, 0);
+    }
+}
