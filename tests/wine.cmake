@@ -15,6 +15,11 @@
 #   install_tree, package_build, package_check, e2e_package_start
 #                      the Linux install tree and the .deb; the Windows zip is checked by
 #                      scripts/package-windows
+set(NN_LINUX_PROGRAM "" CACHE FILEPATH
+    "The Linux build's nn-trainer: e2e_wine_sorting compares the Windows build's board with it")
+if(NOT NN_LINUX_PROGRAM)
+  message(STATUS "e2e_wine_sorting left out: no NN_LINUX_PROGRAM to compare the board with")
+endif()
 set(nn_wine_font_dir ${CMAKE_BINARY_DIR}/wine-fonts)
 foreach(font dejavu/DejaVuSans.ttf dejavu/DejaVuSans-Bold.ttf
              liberation2/LiberationSerif-Regular.ttf liberation2/LiberationSerif-Bold.ttf)

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# End to end under Wine on a real X server: the Windows build shows the board as the Linux build
+# does on the same screen (every skinned button pixel for pixel outside its caption: the pixel
+# core has no platform code) and centred on the screen by its frame; "Вариант 1" opens with a
+# click, the sorting exercise is done with the sorting window's keys (Tab to the list, "1" and
+# "2", Shift+Tab and Space on "Проверить") to "Ура-а-а !", "Дальше" closes it and the board shows
+# its completion mark. Every step waits for what the screen shows, never for a fixed time.
+# Usage: e2e_wine_sorting.sh <nn-trainer.exe> <Linux nn-trainer> <folder for the screenshots>
+set -euo pipefail
+exe=${1:?nn-trainer.exe}
+linux=${2:?the Linux nn-trainer}
+shots=${3:?folder for the screenshots}
+source "$(dirname "$0")/support/e2e.sh"
+source "$(dirname "$0")/support/wine.sh"
+
+e2e_init e2e_wine_sorting "$shots"
+rm -f "$shots"/*.png
+e2e_start_x 1280x1024x24
+fail() { e2e_fail "$@"; }
+screen=$shots/screen.png
+shoot() { e2e_screenshot "$screen"; }
+# How many pixels of a colour (RRGGBB) the w x h region at x, y of the last screenshot holds.
+count() {
+  convert "$screen" -crop "$1x$2+$3+$4" +repage -fill black +opaque "#$5" \
+    -fill white -opaque "#$5" -format '%[fx:mean*w*h]' info: | cut -d. -f1
+}
+# Takes screenshots until `condition` (a shell command over the last one) holds, for up to 30
+# seconds; Wine starts and draws more slowly than a Linux program.
+wait_for() {
+  local what=$1 condition=$2
+  for _ in $(seq 1 150); do
+    e2e_check_alive
+    shoot
+    if eval "$condition"; then
+      return 0
+    fi
+    sleep 0.2
+  done
+  fail "$what"
+}
+
+# The board's client area below its menu bar (439 x 351) and its window's frame on the screen.
+BOARD_PANEL=FFFFE1
+find_board() {
+  board=$(e2e_wait_window "^Н и НН в прилагательных\$" 439 300) || fail "the board did not appear on $1"
+  eval "$(xdotool getwindowgeometry --shell "$board")"
+  BX=$X
+  BY=$((Y + HEIGHT - 351))
+  # Drawn once the variant panel's pale yellow fills its inside.
+  wait_for "the board on $1 was not drawn" "[ \$(count 300 200 \$((BX + 60)) \$((BY + 40)) $BOARD_PANEL) -gt 40000 ]"
+}
+keep_board() { convert "$screen" -crop "439x351+$BX+$BY" +repage "$shots/$1"; }
+
+# --- The board of the Linux build, as the reference --------------------------------------------
+xdotool mousemove 0 0 # no hover fade on any button
+e2e_start_program "$linux"
+find_board "Linux"
+keep_board linux-board.png
+kill "$E2E_PID"
+wait "$E2E_PID" 2>/dev/null || true
+E2E_PID=""
+for _ in $(seq 1 100); do
+  e2e_find_window "^Н и НН в прилагательных\$" >/dev/null || break
+  sleep 0.1
+done
+
+# --- The Windows build under Wine --------------------------------------------------------------
+# A prefix of its own: Wine's desktop process keeps the display of the run that started it, and
+# the tests in the other prefix run off-screen at the same time.
+wine_env "$(wine_cache)/wineprefix-x11"
+E2E_ON_EXIT='wineserver -k 2>/dev/null || true'
+e2e_start_program wine "$exe"
+find_board "Wine"
+keep_board wine-board.png
+
+# Placement: without a window manager Wine draws the frame itself, so the top-level X window is
+# the whole frame; the board centres its frame on the screen.
+frame=$(xwininfo -id "$board" -frame 2>/dev/null | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+read -r FX FY FW FH <<<"$frame"
+[ $((2 * FX + FW - 1280)) -ge -1 ] && [ $((2 * FX + FW - 1280)) -le 1 ] &&
+  [ $((2 * FY + FH - 1024)) -ge -1 ] && [ $((2 * FY + FH - 1024)) -le 1 ] ||
+  fail "the board's frame ($FW x $FH at $FX, $FY) is not centred on the 1280 x 1024 screen"
+
+# Every skinned button of the board, pixel for pixel, outside its caption. The face is a
+# vertical gradient, the same along each row, so a caption's pixels are those that differ from
+# the face's colour at the left end of their row; outside the box that holds both builds'
+# captions every pixel must be the same, and the box must keep clear of the border.
+/usr/bin/python3 "$(dirname "$0")/support/compare_buttons.py" "$shots/linux-board.png" \
+  "$shots/wine-board.png" "$shots/buttons-diff.png" ||
+  fail "the board's buttons differ from the Linux build's outside their captions"
+
+# --- "Вариант 1" with a click, then the sorting window's keys --------------------------------
+xdotool mousemove $((BX + 19 + 54 + 55)) $((BY + 16 + 24 + 12)) click 1
+sorting=$(e2e_wait_window "^Н и НН в прилагательных\$" 397 300) || fail "the sorting window did not open"
+read -r SX SY < <(e2e_origin "$sorting")
+# The keyboard goes where the pointer rests (no window manager): a still corner of the window.
+xdotool mousemove $((SX + 5)) $((SY + 480))
+NAVY=000080
+word_y() { echo $((SY + 16 + 16 + 21 * ($1 - 1) + 8)); }
+navy_word() { count 110 20 $((SX + 24 + 32)) $(($(word_y "$1") - 10)) $NAVY; }
+word_gone() { [ "$(count 60 14 $((SX + 24 + 34)) $(($(word_y "$1") - 7)) FFFFCA)" -eq 840 ]; }
+wait_for "the sorting window was not drawn" "[ \$(count 60 14 \$((SX + 24 + 34)) \$((\$(word_y 1) - 7)) FFFFCA) -lt 840 ]"
+
+xdotool key Tab
+wait_for "Tab did not put the focus mark on the first word" "[ \$(navy_word 1) -gt 20 ]"
+codes=(n nn n n nn nn n n n nn nn n nn nn n nn nn nn n nn)
+for k in $(seq 1 20); do
+  if [ "${codes[$((k - 1))]}" = n ]; then xdotool key 1; else xdotool key 2; fi
+  wait_for "word $k stayed in the list after its key" "word_gone $k"
+done
+convert "$screen" -crop "397x487+$SX+$SY" +repage "$shots/wine-sorting-all-placed.png"
+xdotool key shift+Tab space
+wait_for "no Ура-а-а ! after Проверить" "[ \$(count 80 16 \$((SX + 208 + 46)) \$((SY + 387 + 16)) FFFF00) -gt 20 ]"
+convert "$screen" -crop "397x487+$SX+$SY" +repage "$shots/wine-sorting-passed.png"
+# "Дальше" is the first shown button now: it closes the window, and the board shows the mark.
+xdotool key Tab space
+wait_for "the board shows no completion mark for Вариант 1" \
+  "! e2e_find_window '^Н и НН в прилагательных\$' 397 >/dev/null && [ \$(convert \"\$screen\" -crop \"35x35+\$((BX + 19 + 17))+\$((BY + 16 + 21))\" -fx 'r > 0.7 && g < 0.4 && b < 0.4 ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:) -gt 10 ]"
+keep_board wine-board-passed.png
+echo "e2e_wine_sorting: passed; screenshots in $shots"
