@@ -73,13 +73,16 @@ e2e_start_program wine "$exe"
 find_board "Wine"
 keep_board wine-board.png
 
-# Placement: without a window manager Wine draws the frame itself, so the top-level X window is
-# the whole frame; the board centres its frame on the screen.
-frame=$(xwininfo -id "$board" -frame 2>/dev/null | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
-read -r FX FY FW FH <<<"$frame"
-[ $((2 * FX + FW - 1280)) -ge -1 ] && [ $((2 * FX + FW - 1280)) -le 1 ] &&
-  [ $((2 * FY + FH - 1024)) -ge -1 ] && [ $((2 * FY + FH - 1024)) -le 1 ] ||
-  fail "the board's frame ($FW x $FH at $FX, $FY) is not centred on the 1280 x 1024 screen"
+# Placement: without a window manager Wine's X window is the client area alone (the frame is
+# not drawn). The board centres its frame, whose left and right borders are equal and whose top
+# adds the caption: so the client area is centred across, and lies below the middle by half
+# the caption's height (a classic caption is 18 to 30 pixels with its border).
+eval "$(xdotool getwindowgeometry --shell "$board")"
+across=$((2 * X + WIDTH - 1280))
+down=$((2 * Y + HEIGHT - 1024))
+[ "$across" -ge -1 ] && [ "$across" -le 1 ] && [ "$down" -ge 18 ] && [ "$down" -le 31 ] ||
+  fail "the board (client $WIDTH x $HEIGHT at $X, $Y) is not centred by its frame on the screen"
+echo "e2e_wine_sorting: the board's client area at $X, $Y: centred across, $down pixels of caption"
 
 # Every skinned button of the board, pixel for pixel, outside its caption. The face is a
 # vertical gradient, the same along each row, so a caption's pixels are those that differ from

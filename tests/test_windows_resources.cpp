@@ -68,9 +68,8 @@ TEST(WindowsProgram, ItsPropertiesNameTheProgramAndItsVersion)
 // icon of that size, pixel for pixel, not a smaller one scaled up.
 TEST(WindowsProgram, ItsIconIsTheWindowIconAtEverySizeWindowsAsksFor)
 {
-    const std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFree> program(
-        LoadLibraryExW(programPath(), nullptr,
-                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFree> program(LoadLibraryExW(
+        programPath(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
     ASSERT_TRUE(program) << "cannot open " << NN_PROGRAM_EXE;
     for (int size : {16, 32, 48, 256}) {
         SCOPED_TRACE(size);
@@ -79,9 +78,8 @@ TEST(WindowsProgram, ItsIconIsTheWindowIconAtEverySizeWindowsAsksFor)
         ASSERT_TRUE(icon) << "no icon of " << size << " pixels";
         const QImage shown = QImage::fromHICON(icon).convertToFormat(QImage::Format_ARGB32);
         DestroyIcon(icon);
-        const QImage drawn =
-            QImage(QStringLiteral(NN_ASSETS_DIR "/WindowIcon%1.png").arg(size))
-                .convertToFormat(QImage::Format_ARGB32);
+        const QImage drawn = QImage(QStringLiteral(NN_ASSETS_DIR "/WindowIcon%1.png").arg(size))
+                                 .convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(shown.size(), drawn.size());
         int differing = 0;
         for (int y = 0; y < size; ++y) {
@@ -89,12 +87,13 @@ TEST(WindowsProgram, ItsIconIsTheWindowIconAtEverySizeWindowsAsksFor)
                 const QRgb a = shown.pixel(x, y);
                 const QRgb b = drawn.pixel(x, y);
                 // Windows keeps the icon premultiplied: a see-through pixel's colour may round.
-                const bool same = qAlpha(a) == qAlpha(b) &&
-                                  (qAlpha(a) == 0 || (qAlpha(a) < 255 && qAbs(qRed(a) - qRed(b)) +
-                                                                              qAbs(qGreen(a) - qGreen(b)) +
-                                                                              qAbs(qBlue(a) - qBlue(b)) <=
-                                                                          6) ||
-                                   a == b);
+                const bool same =
+                    qAlpha(a) == qAlpha(b) &&
+                    (qAlpha(a) == 0 ||
+                     (qAlpha(a) < 255 && qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
+                                                 qAbs(qBlue(a) - qBlue(b)) <=
+                                             6) ||
+                     a == b);
                 differing += same ? 0 : 1;
             }
         }

@@ -3,8 +3,10 @@ the menu bar), outside their captions; prints what it found, exits 1 where they 
 
 A button's face is a vertical gradient, the same colour along each row, so its caption is the set
 of pixels that differ from the face at the left end of their row. The caption box is the box
-round both screenshots' captions; outside it every pixel of the button (border, cut corners,
-gradient) must be the same in both, and the box must keep clear of the border.
+round both screenshots' captions (the focused button's dotted frame is drawn round its caption
+and follows the caption's size, so it falls inside); outside it every pixel of the button
+(border, cut corners, gradient) must be the same in both, and the box must keep clear of the
+border.
 
 Usage: compare_buttons.py <reference.png> <other.png> <differences.png>
 """
