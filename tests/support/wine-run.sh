@@ -13,4 +13,12 @@ wine_env "${NN_WINE_PREFIX:-$(wine_cache)/wineprefix}"
 # of the Unix file system in every Wine prefix.
 export QT_QPA_FONTDIR="Z:$fonts"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+# Wine keeps every variable that begins with QT_ from Windows programs (a Linux Qt's settings
+# would mislead a Windows Qt). Windows looks variables up without regard to case, so each is
+# handed on as Qt_...: the test's platform, fonts and scale factor reach the Windows Qt.
+while IFS='=' read -r name _; do
+  if [[ $name == QT_* ]]; then
+    export "Qt_${name#QT_}=${!name}"
+  fi
+done < <(env)
 exec wine "$@"
