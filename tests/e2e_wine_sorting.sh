@@ -50,12 +50,21 @@ find_board() {
   wait_for "the board on $1 was not drawn" "[ \$(count 300 200 \$((BX + 60)) \$((BY + 40)) $BOARD_PANEL) -gt 40000 ]"
 }
 keep_board() { convert "$screen" -crop "439x351+$BX+$BY" +repage "$shots/$1"; }
+# A button takes its shape (the cut corners) while it renders its first frame, so the board is
+# kept once two screenshots in a row show it the same.
+settled_board() {
+  keep_board board-before.png
+  wait_for "the board on $1 did not settle" \
+    "keep_board board-now.png; compare -metric AE \"\$shots/board-before.png\" \"\$shots/board-now.png\" null: 2>/dev/null || { mv \"\$shots/board-now.png\" \"\$shots/board-before.png\"; false; }"
+  mv "$shots/board-now.png" "$shots/$2"
+  rm -f "$shots/board-before.png"
+}
 
 # --- The board of the Linux build, as the reference --------------------------------------------
 xdotool mousemove 0 0 # no hover fade on any button
 e2e_start_program "$linux"
 find_board "Linux"
-keep_board linux-board.png
+settled_board Linux linux-board.png
 read -r LX LY < <(e2e_origin "$board")
 kill "$E2E_PID"
 wait "$E2E_PID" 2>/dev/null || true
@@ -72,7 +81,7 @@ wine_env "$(wine_cache)/wineprefix-x11"
 E2E_ON_EXIT='wineserver -k 2>/dev/null || true'
 e2e_start_program wine "$exe"
 find_board "Wine"
-keep_board wine-board.png
+settled_board Wine wine-board.png
 
 # Placement: both builds centre the board's frame on the screen at its first showing. Without
 # a window manager neither frame is drawn: the Linux client area stands where the frame starts,
