@@ -7,7 +7,8 @@
 #
 # Not built here, being Linux by nature (each runs a Linux program or a Linux desktop service):
 #   e2e_board_close, e2e_sorting, e2e_writing, e2e_writing_keys, e2e_sorting_keys,
-#   e2e_sorting_atspi  xdotool and X11 input against the Linux program, AT-SPI over D-Bus;
+#   e2e_sorting_atspi, e2e_orca
+#                      xdotool and X11 input against the Linux program, AT-SPI over D-Bus, Orca;
 #                      e2e_wine_sorting does the sorting exercise with the Windows program
 #   e2e_wayland        a Wayland compositor
 #   program_without_display
