@@ -46,7 +46,3 @@ set(NN_WINE_EXCLUDE_test_assets
     CompletionMark.IsA35PixelBaselineJpegOfARedCheckWithAGreyShadowOnPaleYellow
     JpegFile.StoresAPictureThatDecodesCloseToIt
     DoubleDensityPictures.LookLikeTheirOneTimesPicturesWithDetailOfTheirOwn)
-# Hashes of whole renders recorded with the caption drawn by the Linux FreeType under the
-# desktop's font settings; the Windows Qt rasterises the same glyphs with its own hinting. The
-# button's pixels outside the caption are compared with the Linux build's by e2e_wine_sorting.
-set(NN_WINE_EXCLUDE_test_button_dpi ButtonAtDeviceRatio.OneTimesLooksAreTheLooksOfBefore)
