@@ -309,7 +309,7 @@ TEST_F(SortingPick, AssistiveTechnologyPicksDropsAndHearsEveryOutcome)
     QAccessibleInterface *statusIface = QAccessible::queryAccessibleInterface(status);
     EXPECT_EQ(statusIface->role(), QAccessible::Notification);
     EXPECT_EQ(statusIface->text(QAccessible::Name), "Ура!");
-    EXPECT_EQ(named<QLabel>("Label36")->text(), "Ура-а-а !") << "on screen as always";
+    EXPECT_EQ(named<QLabel>("Label36")->text(), "Ура-а-а !") << "the caption on screen";
     // Drawn nowhere: the window's corner pixel is the window's background.
     EXPECT_EQ(grabbed(form).pixelColor(0, 0), QColor(227, 227, 227));
 }
