@@ -1,10 +1,10 @@
 #include "WindowSet.h"
 
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
+#include "BoardWindow.h"
+#include "HelpWindow.h"
+#include "SortingWindow.h"
 #include "WindowRules.h"
+#include "WritingWindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -46,38 +46,26 @@ protected:
 
 } // namespace
 
-TForm1 *Form1 = nullptr;
-TForm2 *Form2 = nullptr;
-TForm3 *Form3 = nullptr;
-TForm4 *Form4 = nullptr;
-
 WindowSet::WindowSet()
 {
-    m_form1 = std::make_unique<TForm1>();
-    Form1 = m_form1.get();
-    name(Form1);
-    Form1->installEventFilter(this);
+    m_board = std::make_unique<BoardWindow>();
+    name(m_board.get());
+    m_board->installEventFilter(this);
     qApp->installEventFilter(new ClosedWindowMouseFilter(this));
 }
 
-WindowSet::~WindowSet()
-{
-    Form1 = nullptr;
-    Form2 = nullptr;
-    Form3 = nullptr;
-    Form4 = nullptr;
-}
+WindowSet::~WindowSet() = default;
 
 void WindowSet::name(QWidget *window)
 {
-    // Each window is known by the name of its program-wide reference.
+    // Form1 to Form4 in the order of creation: tests and accessibility tools find a window by it.
     window->setObjectName(QStringLiteral("Form%1").arg(++m_count));
 }
 
 void WindowSet::start()
 {
-    showWindow(Form1);
-    if (m_form2) {
+    showWindow(m_board.get());
+    if (m_sorting) {
         return;
     }
     // The board's first frame goes to the screen before the three hidden windows are made, so
@@ -88,15 +76,15 @@ void WindowSet::start()
     QTimer giveUp;
     giveUp.setSingleShot(true);
     giveUp.start(kFirstFrameWaitMs);
-    const QWindow *board = Form1->windowHandle();
-    while (board && !board->isExposed() && Form1->isVisible() && giveUp.isActive()) {
+    const QWindow *board = m_board->windowHandle();
+    while (board && !board->isExposed() && m_board->isVisible() && giveUp.isActive()) {
         // An exposed board has painted its first frame: Qt paints and flushes a widget window
         // while it handles the expose.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                         QEventLoop::WaitForMoreEvents);
     }
     createHiddenWindows();
-    if (!Form1->isVisible()) {
+    if (!m_board->isVisible()) {
         // The board was closed while it waited, before the event loop ran: end the program as
         // soon as it does.
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -105,30 +93,29 @@ void WindowSet::start()
 
 void WindowSet::createHiddenWindows()
 {
-    m_form2 = std::make_unique<TForm2>();
-    Form2 = m_form2.get();
-    name(Form2);
-    m_form3 = std::make_unique<TForm3>();
-    Form3 = m_form3.get();
-    name(Form3);
-    m_form4 = std::make_unique<TForm4>();
-    Form4 = m_form4.get();
-    name(Form4);
+    m_sorting = std::make_unique<SortingWindow>();
+    name(m_sorting.get());
+    m_writing = std::make_unique<WritingWindow>();
+    name(m_writing.get());
+    m_help = std::make_unique<HelpWindow>();
+    name(m_help.get());
 
     // Only now, with all four made, do the windows learn of one another: the board shows the
     // exercises, the exercises show the help window and report a pass to the board.
-    Form1->setExerciseWindows(Form2, Form3);
-    Form2->setHelpWindow(Form4);
-    Form3->setHelpWindow(Form4);
-    connect(Form2, &TForm2::variantPassed, Form1, &TForm1::markVariantPassed);
-    connect(Form3, &TForm3::variantPassed, Form1, &TForm1::markVariantPassed);
+    m_board->setExerciseWindows(m_sorting.get(), m_writing.get());
+    m_sorting->setHelpWindow(m_help.get());
+    m_writing->setHelpWindow(m_help.get());
+    connect(m_sorting.get(), &SortingWindow::variantPassed, m_board.get(),
+            &BoardWindow::markVariantPassed);
+    connect(m_writing.get(), &WritingWindow::variantPassed, m_board.get(),
+            &BoardWindow::markVariantPassed);
 }
 
 bool WindowSet::eventFilter(QObject *watched, QEvent *event)
 {
     // Closing the board ends the program at once, whatever else is open. The other windows need
     // nothing: a close request only hides a window that is not deleted on close.
-    if (watched == Form1 && event->type() == QEvent::Close) {
+    if (watched == m_board.get() && event->type() == QEvent::Close) {
         QCoreApplication::quit();
     }
     return QObject::eventFilter(watched, event);

@@ -5,17 +5,10 @@
 #include <memory>
 
 class QWidget;
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-
-// The program-wide references to the four windows, valid from the moment each is created until
-// the program ends.
-extern TForm1 *Form1;
-extern TForm2 *Form2;
-extern TForm3 *Form3;
-extern TForm4 *Form4;
+class BoardWindow;
+class SortingWindow;
+class WritingWindow;
+class HelpWindow;
 
 // The window set: the board, the sorting exercise, the writing exercise and the help window,
 // created once, in that order, hidden, and destroyed together at the end. A close request on the
@@ -33,6 +26,13 @@ public:
     // handled before they exist.
     void start();
 
+    // The four windows, each from the moment it is made until the window set goes (the last
+    // three are null until start() has made them).
+    BoardWindow *board() const { return m_board.get(); }
+    SortingWindow *sorting() const { return m_sorting.get(); }
+    WritingWindow *writing() const { return m_writing.get(); }
+    HelpWindow *help() const { return m_help.get(); }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -41,8 +41,8 @@ private:
     void createHiddenWindows();
 
     int m_count = 0;
-    std::unique_ptr<TForm1> m_form1;
-    std::unique_ptr<TForm2> m_form2;
-    std::unique_ptr<TForm3> m_form3;
-    std::unique_ptr<TForm4> m_form4;
+    std::unique_ptr<BoardWindow> m_board;
+    std::unique_ptr<SortingWindow> m_sorting;
+    std::unique_ptr<WritingWindow> m_writing;
+    std::unique_ptr<HelpWindow> m_help;
 };

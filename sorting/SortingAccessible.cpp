@@ -151,7 +151,7 @@ void registerControls()
     static const bool registered = [] {
         // The described names: the list "Panel3", its words "Label3" to "Label22", the pictures
         // "Image1" (Н) and "Image2" (НН).
-        constexpr const char *window = "TForm2";
+        constexpr const char *window = "SortingWindow";
         accessible_factory::addControl(window, QStringLiteral("Panel3"), makeList);
         for (int k = 1; k <= kSortingWordCount; ++k) {
             accessible_factory::addControl(window, QStringLiteral("Label%1").arg(k + 2), makeWord);

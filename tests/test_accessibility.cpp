@@ -1,16 +1,16 @@
 // The four windows as assistive technology sees them: the accessibility tree of each window is
 // walked from the window down, and every button, label, edit box and picture must be in it with
 // its role and a name a screen reader can speak (its text, or what the picture shows).
+#include "BoardWindow.h"
 #include "DesktopLook.h"
+#include "HelpWindow.h"
 #include "QtPrinting.h"
+#include "SortingWindow.h"
 #include "TsButton.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
 #include "WindowRules.h"
 #include "WindowSet.h"
 #include "WritingEditBox.h"
+#include "WritingWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -95,7 +95,7 @@ protected:
     {
         windows = std::make_unique<WindowSet>();
         windows->start();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(windows->board()));
     }
 
     // Finds every button, label, edit box and picture of `window` in the tree walked from it,
@@ -196,11 +196,11 @@ TEST_F(Accessibility, BoardControlsHaveTheirNamesAndRoles)
 {
     // A mark carries its picture once its variant is passed; then it is read as a picture.
     for (int slot = 1; slot <= 8; ++slot) {
-        Form1->markVariantPassed(slot, slot);
+        windows->board()->markVariantPassed(slot, slot);
     }
-    checkWindow(Form1, boardMarks());
-    const QMap<QObject *, Node> tree = treeOf(Form1);
-    auto *close = Form1->findChild<TsButton *>(QStringLiteral("sButton8"));
+    checkWindow(windows->board(), boardMarks());
+    const QMap<QObject *, Node> tree = treeOf(windows->board());
+    auto *close = windows->board()->findChild<TsButton *>(QStringLiteral("sButton8"));
     ASSERT_TRUE(close);
     // Said as the word; the spaced caption stays on screen.
     EXPECT_EQ(tree[close].name, QStringLiteral("Закрыть"));
@@ -210,7 +210,7 @@ TEST_F(Accessibility, BoardControlsHaveTheirNamesAndRoles)
 
 TEST_F(Accessibility, SortingWindowControlsHaveTheirNamesAndRoles)
 {
-    checkWindow(Form2,
+    checkWindow(windows->sorting(),
                 {{QStringLiteral("Image1"), QStringLiteral("Буква Н")},
                  {QStringLiteral("Image2"), QStringLiteral("Буквы НН")},
                  {QStringLiteral("Image3"), QStringLiteral("Полоса от жёлтого к розовому")}});
@@ -225,7 +225,7 @@ TEST_F(Accessibility, WritingWindowControlsHaveTheirNamesAndRoles)
         boxes.insert(QStringLiteral("Edit%1").arg(word),
                      spokenAs(QString::fromUtf8(caption.data(), qsizetype(caption.size()))));
     }
-    checkWindow(Form3,
+    checkWindow(windows->writing(),
                 {{QStringLiteral("Image1"), QStringLiteral("Мальчик смеётся")},
                  {QStringLiteral("Image2"), QStringLiteral("Мальчик дразнится")}},
                 boxes);
@@ -233,8 +233,8 @@ TEST_F(Accessibility, WritingWindowControlsHaveTheirNamesAndRoles)
 
 TEST_F(Accessibility, HelpWindowTextsAndPicturesHaveTheirNames)
 {
-    checkWindow(Form4, {{QStringLiteral("Image1"), QStringLiteral("Буква Н")},
-                        {QStringLiteral("Image2"), QStringLiteral("Буквы НН")}});
+    checkWindow(windows->help(), {{QStringLiteral("Image1"), QStringLiteral("Буква Н")},
+                                  {QStringLiteral("Image2"), QStringLiteral("Буквы НН")}});
 }
 
 TEST_F(Accessibility, EveryControlIsFoundByNameAndRole)
@@ -248,30 +248,30 @@ TEST_F(Accessibility, EveryControlIsFoundByNameAndRole)
         const char *name;
     };
     const Wanted wanted[] = {
-        {Form1, QAccessible::Button, "Вариант 1"},
-        {Form1, QAccessible::Button, "Вариант 1-1"},
-        {Form1, QAccessible::Button, "Вариант 4-1"},
-        {Form1, QAccessible::Button, "Закрыть"},
-        {Form1, QAccessible::StaticText, "Подсказок:"},
-        {Form2, QAccessible::Button, "Проверить"},
-        {Form2, QAccessible::Button, "Заново"},
-        {Form2, QAccessible::Button, "Дальше"},
-        {Form2, QAccessible::Button, "Помогите!"},
-        {Form2, QAccessible::StaticText, "лу, пропуск, ый"},
-        {Form2, QAccessible::StaticText, "Ура!"},
-        {Form2, QAccessible::StaticText, "Перетащи слова."},
-        {Form2, QAccessible::Graphic, "Буква Н"},
-        {Form2, QAccessible::Graphic, "Буквы НН"},
-        {Form3, QAccessible::Button, "Проверить"},
-        {Form3, QAccessible::Button, "Буду искать"},
-        {Form3, QAccessible::Button, "Дальше"},
-        {Form3, QAccessible::Button, "Помогите!"},
-        {Form3, QAccessible::StaticText, "Щёлкни по слову."},
-        {Form3, QAccessible::StaticText, "деревя, пропуск, ый"},
-        {Form3, QAccessible::EditableText, "деревя, пропуск, ый"},
-        {Form3, QAccessible::Graphic, "Мальчик дразнится"},
-        {Form4, QAccessible::StaticText, "стеклянный, деревянный, оловянный."},
-        {Form4, QAccessible::Graphic, "Буквы НН"},
+        {windows->board(), QAccessible::Button, "Вариант 1"},
+        {windows->board(), QAccessible::Button, "Вариант 1-1"},
+        {windows->board(), QAccessible::Button, "Вариант 4-1"},
+        {windows->board(), QAccessible::Button, "Закрыть"},
+        {windows->board(), QAccessible::StaticText, "Подсказок:"},
+        {windows->sorting(), QAccessible::Button, "Проверить"},
+        {windows->sorting(), QAccessible::Button, "Заново"},
+        {windows->sorting(), QAccessible::Button, "Дальше"},
+        {windows->sorting(), QAccessible::Button, "Помогите!"},
+        {windows->sorting(), QAccessible::StaticText, "лу, пропуск, ый"},
+        {windows->sorting(), QAccessible::StaticText, "Ура!"},
+        {windows->sorting(), QAccessible::StaticText, "Перетащи слова."},
+        {windows->sorting(), QAccessible::Graphic, "Буква Н"},
+        {windows->sorting(), QAccessible::Graphic, "Буквы НН"},
+        {windows->writing(), QAccessible::Button, "Проверить"},
+        {windows->writing(), QAccessible::Button, "Буду искать"},
+        {windows->writing(), QAccessible::Button, "Дальше"},
+        {windows->writing(), QAccessible::Button, "Помогите!"},
+        {windows->writing(), QAccessible::StaticText, "Щёлкни по слову."},
+        {windows->writing(), QAccessible::StaticText, "деревя, пропуск, ый"},
+        {windows->writing(), QAccessible::EditableText, "деревя, пропуск, ый"},
+        {windows->writing(), QAccessible::Graphic, "Мальчик дразнится"},
+        {windows->help(), QAccessible::StaticText, "стеклянный, деревянный, оловянный."},
+        {windows->help(), QAccessible::Graphic, "Буквы НН"},
     };
     for (const Wanted &w : wanted) {
         // Asked of a window on screen, the only kind a screen reader presents.
@@ -289,9 +289,9 @@ TEST_F(Accessibility, EveryControlIsFoundByNameAndRole)
 TEST_F(Accessibility, NamesFollowTextsThatChange)
 {
     // A passed variant: the help count the board shows is read out as shown.
-    Form1->markVariantPassed(5, 12);
-    const QMap<QObject *, Node> tree = treeOf(Form1);
-    auto *count = Form1->findChild<QLabel *>(QStringLiteral("Label10"));
+    windows->board()->markVariantPassed(5, 12);
+    const QMap<QObject *, Node> tree = treeOf(windows->board());
+    auto *count = windows->board()->findChild<QLabel *>(QStringLiteral("Label10"));
     ASSERT_TRUE(count);
     EXPECT_EQ(count->text(), QStringLiteral("12"));
     EXPECT_EQ(tree[count].name, QStringLiteral("12"));
@@ -300,7 +300,7 @@ TEST_F(Accessibility, NamesFollowTextsThatChange)
     ASSERT_TRUE(iface);
     EXPECT_FALSE(iface->state().invisible);
     // A typed word is the box's value; its name stays the word it is for.
-    auto *box = Form3->findChild<WritingEditBox *>(QStringLiteral("Edit2"));
+    auto *box = windows->writing()->findChild<WritingEditBox *>(QStringLiteral("Edit2"));
     ASSERT_TRUE(box);
     box->setText(QStringLiteral("лунный"));
     QAccessibleInterface *boxIface = QAccessible::queryAccessibleInterface(box);

@@ -1,11 +1,11 @@
 // The window set: creation order, what is shown at start, the close rules and the show rule.
+#include "BoardWindow.h"
 #include "FormFrame.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
+#include "HelpWindow.h"
+#include "SortingWindow.h"
 #include "WindowRules.h"
 #include "WindowSet.h"
+#include "WritingWindow.h"
 
 #include "TsButton.h"
 
@@ -40,8 +40,10 @@ TEST(WindowSet, CreatesTheFourWindowsInOrderTheHiddenOnesOnceTheBoardIsOnScreen)
 {
     // Watches the start: whether any window but the board was shown, and what existed when the
     // board's window was first exposed.
+    WindowSet set;
     struct StartWatch : QObject
     {
+        const WindowSet *set = nullptr;
         QStringList shown;
         int exposedWithOthers = -1;
         bool eventFilter(QObject *watched, QEvent *event) override
@@ -50,19 +52,19 @@ TEST(WindowSet, CreatesTheFourWindowsInOrderTheHiddenOnesOnceTheBoardIsOnScreen)
                 static_cast<QWidget *>(watched)->isWindow()) {
                 shown << watched->objectName();
             }
-            if (event->type() == QEvent::Expose && watched == Form1->windowHandle() &&
-                Form1->windowHandle()->isExposed() && exposedWithOthers < 0) {
-                exposedWithOthers =
-                    int(Form2 != nullptr) + int(Form3 != nullptr) + int(Form4 != nullptr);
+            if (event->type() == QEvent::Expose && watched == set->board()->windowHandle() &&
+                set->board()->windowHandle()->isExposed() && exposedWithOthers < 0) {
+                exposedWithOthers = int(set->sorting() != nullptr) +
+                                    int(set->writing() != nullptr) + int(set->help() != nullptr);
             }
             return false;
         }
     } watch;
-    WindowSet set;
-    ASSERT_TRUE(Form1);
-    EXPECT_EQ(Form1->objectName(), "Form1");
-    EXPECT_FALSE(Form1->isVisible());
-    EXPECT_FALSE(Form2 || Form3 || Form4);
+    watch.set = &set;
+    ASSERT_TRUE(set.board());
+    EXPECT_EQ(set.board()->objectName(), "Form1");
+    EXPECT_FALSE(set.board()->isVisible());
+    EXPECT_FALSE(set.sorting() || set.writing() || set.help());
 
     qApp->installEventFilter(&watch);
     set.start();
@@ -71,40 +73,41 @@ TEST(WindowSet, CreatesTheFourWindowsInOrderTheHiddenOnesOnceTheBoardIsOnScreen)
     // others are made hidden.
     EXPECT_EQ(watch.exposedWithOthers, 0);
     EXPECT_EQ(watch.shown, QStringList{"Form1"});
-    ASSERT_TRUE(Form1 && Form2 && Form3 && Form4);
+    ASSERT_TRUE(set.board() && set.sorting() && set.writing() && set.help());
     // Each is named in the order it was made.
-    EXPECT_EQ(Form2->objectName(), "Form2");
-    EXPECT_EQ(Form3->objectName(), "Form3");
-    EXPECT_EQ(Form4->objectName(), "Form4");
-    EXPECT_TRUE(Form1->isVisible());
-    for (QWidget *w : std::initializer_list<QWidget *>{Form1, Form2, Form3, Form4}) {
+    EXPECT_EQ(set.sorting()->objectName(), "Form2");
+    EXPECT_EQ(set.writing()->objectName(), "Form3");
+    EXPECT_EQ(set.help()->objectName(), "Form4");
+    EXPECT_TRUE(set.board()->isVisible());
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{set.board(), set.sorting(), set.writing(), set.help()}) {
         EXPECT_TRUE(w->isWindow());
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{Form2, Form3, Form4}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{set.sorting(), set.writing(), set.help()}) {
         EXPECT_FALSE(w->isVisible());
     }
-    EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
-    EXPECT_EQ(Form2->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
-    EXPECT_EQ(Form3->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
-    EXPECT_EQ(Form4->windowTitle(), QStringLiteral("Помощь"));
+    EXPECT_EQ(set.board()->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
+    EXPECT_EQ(set.sorting()->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
+    EXPECT_EQ(set.writing()->windowTitle(), QStringLiteral("Н и НН в прилагательных"));
+    EXPECT_EQ(set.help()->windowTitle(), QStringLiteral("Помощь"));
     // The exercise windows' frames: sizes less the frame, the 3-D light colour.
-    EXPECT_EQ(Form2->size(), QSize(397, 487));
-    EXPECT_EQ(Form3->size(), QSize(319, 545)) << "the writing window opens narrow";
-    EXPECT_EQ(Form2->palette().color(QPalette::Window), QColor(227, 227, 227));
-    EXPECT_EQ(Form3->palette().color(QPalette::Window), QColor(227, 227, 227));
-    EXPECT_FALSE(Form2->windowIcon().isNull());
+    EXPECT_EQ(set.sorting()->size(), QSize(397, 487));
+    EXPECT_EQ(set.writing()->size(), QSize(319, 545)) << "the writing window opens narrow";
+    EXPECT_EQ(set.sorting()->palette().color(QPalette::Window), QColor(227, 227, 227));
+    EXPECT_EQ(set.writing()->palette().color(QPalette::Window), QColor(227, 227, 227));
+    EXPECT_FALSE(set.sorting()->windowIcon().isNull());
 
     // The board's two live variants open the windows made after it.
-    QTest::mouseClick(button(Form1, "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_TRUE(Form2->isVisible());
-    QTest::mouseClick(button(Form1, "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_TRUE(Form3->isVisible());
+    QTest::mouseClick(button(set.board(), "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(set.sorting()->isVisible());
+    QTest::mouseClick(button(set.board(), "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(set.writing()->isVisible());
 
     // Started again, nothing is made twice.
-    const QList<QWidget *> windows{Form1, Form2, Form3, Form4};
+    const QList<QWidget *> windows{set.board(), set.sorting(), set.writing(), set.help()};
     const qsizetype topLevelsBefore = QApplication::topLevelWidgets().size();
     set.start();
-    EXPECT_EQ((QList<QWidget *>{Form1, Form2, Form3, Form4}), windows);
+    EXPECT_EQ((QList<QWidget *>{set.board(), set.sorting(), set.writing(), set.help()}), windows);
     EXPECT_EQ(QApplication::topLevelWidgets().size(), topLevelsBefore);
 }
 
@@ -115,20 +118,23 @@ TEST(WindowSet, BoardClosedBeforeTheProgramRunsStillEndsIt)
     WindowSet set;
     struct CloseOnExpose : QObject
     {
+        QWidget *board = nullptr;
         bool eventFilter(QObject *, QEvent *event) override
         {
-            if (event->type() == QEvent::Expose && Form1->isVisible()) {
-                Form1->close();
+            if (event->type() == QEvent::Expose && board->isVisible()) {
+                board->close();
             }
             return false;
         }
     } closer;
-    Form1->winId();
-    Form1->windowHandle()->installEventFilter(&closer);
+    closer.board = set.board();
+    set.board()->winId();
+    set.board()->windowHandle()->installEventFilter(&closer);
     set.start();
-    Form1->windowHandle()->removeEventFilter(&closer);
-    EXPECT_FALSE(Form1->isVisible());
-    EXPECT_TRUE(Form2 && Form3 && Form4) << "the windows are made all the same";
+    set.board()->windowHandle()->removeEventFilter(&closer);
+    EXPECT_FALSE(set.board()->isVisible());
+    EXPECT_TRUE(set.sorting() && set.writing() && set.help())
+        << "the windows are made all the same";
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
@@ -140,12 +146,12 @@ TEST(WindowSet, StartShowsOnlyTheBoardCentredWithTheFirstVariantFocused)
 {
     WindowSet set;
     set.start();
-    EXPECT_TRUE(Form1->isVisible());
-    EXPECT_FALSE(Form2->isVisible());
-    EXPECT_FALSE(Form3->isVisible());
-    EXPECT_FALSE(Form4->isVisible());
-    EXPECT_EQ(Form1->pos(), centredFor(Form1));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    EXPECT_TRUE(set.board()->isVisible());
+    EXPECT_FALSE(set.sorting()->isVisible());
+    EXPECT_FALSE(set.writing()->isVisible());
+    EXPECT_FALSE(set.help()->isVisible());
+    EXPECT_EQ(set.board()->pos(), centredFor(set.board()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(set.board()));
     ASSERT_TRUE(QApplication::focusWidget());
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("sButton1"));
 }
@@ -154,52 +160,52 @@ TEST(WindowSet, ClosingAnotherWindowOnlyHidesItAndKeepsIt)
 {
     WindowSet set;
     set.start();
-    QPointer<QWidget> sorting = Form2;
-    QTest::mouseClick(button(Form1, "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
-    ASSERT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form2->pos(), centredFor(Form2));
-    Form2->move(30, 40);
-    EXPECT_TRUE(Form2->close());
-    EXPECT_FALSE(Form2->isVisible());
+    QPointer<QWidget> sorting = set.sorting();
+    QTest::mouseClick(button(set.board(), "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(set.sorting()->isVisible());
+    EXPECT_EQ(set.sorting()->pos(), centredFor(set.sorting()));
+    set.sorting()->move(30, 40);
+    EXPECT_TRUE(set.sorting()->close());
+    EXPECT_FALSE(set.sorting()->isVisible());
     EXPECT_TRUE(sorting) << "closed windows are never destroyed";
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(set.board()->isVisible());
     // Opened again, it comes back where it was left.
-    QTest::mouseClick(button(Form1, "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form2->pos(), QPoint(30, 40));
+    QTest::mouseClick(button(set.board(), "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(set.sorting()->isVisible());
+    EXPECT_EQ(set.sorting()->pos(), QPoint(30, 40));
 
-    showWindow(Form4);
-    Form4->close();
-    EXPECT_FALSE(Form4->isVisible());
-    showWindow(Form4);
-    EXPECT_TRUE(Form4->isVisible());
+    showWindow(set.help());
+    set.help()->close();
+    EXPECT_FALSE(set.help()->isVisible());
+    showWindow(set.help());
+    EXPECT_TRUE(set.help()->isVisible());
 }
 
 TEST(WindowSet, ShowingAVisibleWindowChangesNothing)
 {
     WindowSet set;
     set.start();
-    QTest::mouseClick(button(Form1, "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
-    showWindow(Form4);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    QTest::mouseClick(button(set.board(), "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(set.writing()));
+    showWindow(set.help());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(set.help()));
     // "Вариант 1-1" again: the writing window is visible already and stays behind.
-    QTest::mouseClick(button(Form1, "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(button(set.board(), "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
     // The window system's events queued so far, an activation among them, are delivered first.
     QCoreApplication::processEvents();
-    EXPECT_EQ(QApplication::activeWindow(), Form4) << "the writing window was not raised";
-    EXPECT_TRUE(Form3->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), set.help()) << "the writing window was not raised";
+    EXPECT_TRUE(set.writing()->isVisible());
 }
 
 TEST(WindowSet, ClosingTheBoardEndsTheProgramWhateverIsOpen)
 {
     WindowSet set;
     set.start();
-    QTimer::singleShot(0, [] {
-        showWindow(Form2);
-        showWindow(Form3);
-        showWindow(Form4);
-        Form1->close();
+    QTimer::singleShot(0, [&set] {
+        showWindow(set.sorting());
+        showWindow(set.writing());
+        showWindow(set.help());
+        set.board()->close();
     });
     QTimer guard;
     guard.setSingleShot(true);
@@ -212,8 +218,8 @@ TEST(WindowSet, CloseButtonEndsTheProgram)
 {
     WindowSet set;
     set.start();
-    QTimer::singleShot(0, [] {
-        QTest::mouseClick(button(Form1, "sButton8"), Qt::LeftButton, {}, QPoint(30, 10));
+    QTimer::singleShot(0, [&set] {
+        QTest::mouseClick(button(set.board(), "sButton8"), Qt::LeftButton, {}, QPoint(30, 10));
     });
     QTimer guard;
     guard.setSingleShot(true);
@@ -231,21 +237,23 @@ TEST(WindowSet, WindowsDestroyedWhileShownAndBusyLeaveNothingBehind)
     // the sanitizer build ends the test on any such access.
     auto set = std::make_unique<WindowSet>();
     set->start();
-    QTest::mouseClick(button(Form1, "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
-    QTest::keyClick(Form2->windowHandle(), Qt::Key_Tab);
-    QWidget *list = Form2->findChild<QWidget *>(QStringLiteral("Panel3"));
+    QTest::mouseClick(button(set->board(), "sButton1"), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(set->sorting()));
+    QTest::keyClick(set->sorting()->windowHandle(), Qt::Key_Tab);
+    QWidget *list = set->sorting()->findChild<QWidget *>(QStringLiteral("Panel3"));
     ASSERT_EQ(QApplication::focusWidget(), list);
-    QTest::keyClick(Form2->windowHandle(), Qt::Key_Space);
-    QWidget *firstWord = Form2->findChild<QWidget *>(QStringLiteral("Label3"));
+    QTest::keyClick(set->sorting()->windowHandle(), Qt::Key_Space);
+    QWidget *firstWord = set->sorting()->findChild<QWidget *>(QStringLiteral("Label3"));
     ASSERT_TRUE(QAccessible::queryAccessibleInterface(firstWord)->state().selected);
-    TsButton *check = button(Form2, "sButton5");
-    QTest::mouseMove(Form2->windowHandle(), check->mapTo(Form2, check->rect().center()));
+    TsButton *check = button(set->sorting(), "sButton5");
+    QTest::mouseMove(set->sorting()->windowHandle(),
+                     check->mapTo(set->sorting(), check->rect().center()));
 
-    QTest::mouseClick(button(Form1, "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
-    QTest::keyClick(Form3->windowHandle(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), Form3->findChild<QWidget *>(QStringLiteral("Label3")));
-    showWindow(Form4);
+    QTest::mouseClick(button(set->board(), "sButton5"), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(set->writing()));
+    QTest::keyClick(set->writing()->windowHandle(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(),
+              set->writing()->findChild<QWidget *>(QStringLiteral("Label3")));
+    showWindow(set->help());
     set.reset();
 }

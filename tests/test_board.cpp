@@ -2,6 +2,7 @@
 // of the slots after each pass, docking on resize, keyboard order, the credits menu and what the
 // buttons do to the other windows.
 #include "BevelPanel.h"
+#include "BoardWindow.h"
 #include "ButtonFixture.h"
 #include "Credits.h"
 #include "DesktopLook.h"
@@ -11,7 +12,6 @@
 #include "QtPrinting.h"
 #include "TsButton.h"
 #include "TsButtonProbe.h"
-#include "Unit1.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -136,7 +136,7 @@ protected:
         EXPECT_EQ(button(s.button)->cursor().shape(), Qt::ArrowCursor);
     }
 
-    std::unique_ptr<TForm1> board = std::make_unique<TForm1>();
+    std::unique_ptr<BoardWindow> board = std::make_unique<BoardWindow>();
 };
 
 TEST_F(Board, FrameMenuBarAndPanelsAsDesigned)

@@ -4,9 +4,9 @@
 #include "DesktopLook.h"
 #include "FormFrame.h"
 #include "Grab.h"
+#include "HelpWindow.h"
 #include "PanelPixels.h"
 #include "Pictures.h"
-#include "Unit4.h"
 #include "WindowRules.h"
 
 #include <QApplication>
@@ -147,14 +147,14 @@ const std::vector<LabelCase> &labelCases()
     return cases;
 }
 
-class HelpWindow : public ::testing::Test
+class HelpWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         // As in the program: closing a window that is not the board never ends the run.
         QApplication::setQuitOnLastWindowClosed(false);
-        form = std::make_unique<TForm4>();
+        form = std::make_unique<HelpWindow>();
     }
 
     template <typename T = QWidget> T *child(const char *name) const
@@ -171,14 +171,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
-    std::unique_ptr<TForm4> form;
+    std::unique_ptr<HelpWindow> form;
 };
 
 } // namespace
 
 // ---- The frame ----
 
-TEST_F(HelpWindow, FrameHasCaptionOnlyAndTheCardColour)
+TEST_F(HelpWindowTest, FrameHasCaptionOnlyAndTheCardColour)
 {
     EXPECT_TRUE(form->isWindow());
     EXPECT_TRUE(form->isHidden()) << "the window set creates it hidden";
@@ -210,7 +210,7 @@ TEST_F(HelpWindow, FrameHasCaptionOnlyAndTheCardColour)
     EXPECT_EQ(image.pixelColor(form->width() - 3, form->height() - 3), kFormColour);
 }
 
-TEST_F(HelpWindow, ResizingMovesNoControl)
+TEST_F(HelpWindowTest, ResizingMovesNoControl)
 {
     std::vector<std::pair<QWidget *, QRect>> before;
     for (QWidget *w : form->findChildren<QWidget *>()) {
@@ -228,7 +228,7 @@ TEST_F(HelpWindow, ResizingMovesNoControl)
 // Under the off-screen platform a top-level window has a 2-pixel frame on every side: pos() and
 // frameGeometry() give the frame's top-left corner on the screen (what the designed place
 // means), geometry() and mapToGlobal() the client area's, 2 pixels further in.
-TEST_F(HelpWindow, FirstShowingStandsAtTheDesignedPlace)
+TEST_F(HelpWindowTest, FirstShowingStandsAtTheDesignedPlace)
 {
     showAndActivate();
     EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(549, 119));
@@ -239,7 +239,7 @@ TEST_F(HelpWindow, FirstShowingStandsAtTheDesignedPlace)
     EXPECT_EQ(client, form->geometry().topLeft());
 }
 
-TEST_F(HelpWindow, ShownAgainWhereThePupilLeftIt)
+TEST_F(HelpWindowTest, ShownAgainWhereThePupilLeftIt)
 {
     showAndActivate();
     // The pupil drags the window by its title bar: the desktop moves the frame.
@@ -257,7 +257,7 @@ TEST_F(HelpWindow, ShownAgainWhereThePupilLeftIt)
     EXPECT_TRUE(form->isHidden()) << "hiding a hidden window changes nothing";
 }
 
-TEST_F(HelpWindow, CloseRequestOnlyHidesIt)
+TEST_F(HelpWindowTest, CloseRequestOnlyHidesIt)
 {
     showAndActivate();
     form->move(300, 200);
@@ -281,7 +281,7 @@ TEST_F(HelpWindow, CloseRequestOnlyHidesIt)
     EXPECT_NE(child("Label6"), nullptr) << "its content is kept";
 }
 
-TEST_F(HelpWindow, ShowingItWhileVisibleLeavesTheStackingAlone)
+TEST_F(HelpWindowTest, ShowingItWhileVisibleLeavesTheStackingAlone)
 {
     showAndActivate();
     const QPoint place = form->pos();
@@ -301,7 +301,7 @@ TEST_F(HelpWindow, ShowingItWhileVisibleLeavesTheStackingAlone)
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(HelpWindow, FocusesNoControlWhenActivated)
+TEST_F(HelpWindowTest, FocusesNoControlWhenActivated)
 {
     showAndActivate();
     EXPECT_EQ(form->focusWidget(), nullptr);
@@ -317,7 +317,7 @@ TEST_F(HelpWindow, FocusesNoControlWhenActivated)
 
 // ---- The two cards ----
 
-TEST_F(HelpWindow, CardsStandWithTheirBevelsAndColours)
+TEST_F(HelpWindowTest, CardsStandWithTheirBevelsAndColours)
 {
     struct Card
     {
@@ -346,7 +346,7 @@ TEST_F(HelpWindow, CardsStandWithTheirBevelsAndColours)
     }
 }
 
-TEST_F(HelpWindow, EveryLabelReadsAsWritten)
+TEST_F(HelpWindowTest, EveryLabelReadsAsWritten)
 {
     const QImage window = grabbed(form.get());
     for (const LabelCase &c : labelCases()) {
@@ -412,7 +412,7 @@ TEST_F(HelpWindow, EveryLabelReadsAsWritten)
     }
 }
 
-TEST_F(HelpWindow, LabelsOfACardDoNotOverlap)
+TEST_F(HelpWindowTest, LabelsOfACardDoNotOverlap)
 {
     for (const char *cardName : {"Panel1", "Panel2"}) {
         SCOPED_TRACE(cardName);
@@ -429,7 +429,7 @@ TEST_F(HelpWindow, LabelsOfACardDoNotOverlap)
     }
 }
 
-TEST_F(HelpWindow, PicturesShowUnscaledAndCutAtTheirBoxes)
+TEST_F(HelpWindowTest, PicturesShowUnscaledAndCutAtTheirBoxes)
 {
     struct Picture
     {

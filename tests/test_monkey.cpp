@@ -13,16 +13,16 @@
 // NN_MONKEY_TRACE=1 prints every step. A failure prints the seed, the step and the latest steps.
 #include "test_monkey_input.h"
 
+#include "BoardWindow.h"
 #include "DesktopLook.h"
+#include "HelpWindow.h"
 #include "SortingExercise.h"
+#include "SortingWindow.h"
 #include "TsButton.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
 #include "WindowSet.h"
 #include "WritingEditBox.h"
 #include "WritingExercise.h"
+#include "WritingWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -111,18 +111,20 @@ public:
     {
         m_windows = std::make_unique<WindowSet>();
         m_windows->start();
-        Form1->installEventFilter(&m_guard);
+        m_windows->board()->installEventFilter(&m_guard);
         for (const char *scheme : {"mailto", "http", "https"}) {
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_urls, "open");
         }
-        QObject::connect(button(Form2, "sButton2"), &QAbstractButton::clicked, [this] {
-            ++m_next2;
-            m_helpAtNext2 = Form2->exercise().helpCount();
-        });
-        QObject::connect(button(Form3, "sButton2"), &QAbstractButton::clicked, [this] {
-            ++m_next3;
-            m_helpAtNext3 = Form3->exercise().helpCount();
-        });
+        QObject::connect(button(m_windows->sorting(), "sButton2"), &QAbstractButton::clicked,
+                         [this] {
+                             ++m_next2;
+                             m_helpAtNext2 = m_windows->sorting()->exercise().helpCount();
+                         });
+        QObject::connect(button(m_windows->writing(), "sButton2"), &QAbstractButton::clicked,
+                         [this] {
+                             ++m_next3;
+                             m_helpAtNext3 = m_windows->writing()->exercise().helpCount();
+                         });
         settle();
 
         std::string failure;
@@ -177,7 +179,7 @@ private:
         // Let go of whatever the last steps left held, so the next seed starts clean.
         for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
             if (QGuiApplication::mouseButtons() & b) {
-                QTest::mouseRelease(Form1->windowHandle(), b, {}, QPoint(-3, -3));
+                QTest::mouseRelease(m_windows->board()->windowHandle(), b, {}, QPoint(-3, -3));
             }
         }
         while (QWidget *popup = QApplication::activePopupWidget()) {
@@ -185,10 +187,10 @@ private:
         }
         settle();
         m_stats.urls = m_urls.opened;
-        m_stats.help2 = Form2->exercise().helpCount();
-        m_stats.help3 = Form3->exercise().helpCount();
-        m_stats.passes2 = Form2->exercise().view().nextButtonVisible;
-        m_stats.passes3 = Form3->exercise().view().nextButtonVisible;
+        m_stats.help2 = m_windows->sorting()->exercise().helpCount();
+        m_stats.help3 = m_windows->writing()->exercise().helpCount();
+        m_stats.passes2 = m_windows->sorting()->exercise().view().nextButtonVisible;
+        m_stats.passes3 = m_windows->writing()->exercise().view().nextButtonVisible;
         m_stats.marks = m_next2 + m_next3;
         for (const char *scheme : {"mailto", "http", "https"}) {
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
@@ -200,7 +202,9 @@ private:
     std::vector<QWidget *> shownWindows() const
     {
         std::vector<QWidget *> shown;
-        for (QWidget *w : std::initializer_list<QWidget *>{Form1, Form2, Form3, Form4}) {
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{m_windows->board(), m_windows->sorting(),
+                                              m_windows->writing(), m_windows->help()}) {
             if (w->isVisible()) {
                 shown.push_back(w);
             }
@@ -319,7 +323,7 @@ private:
         if (target && target->isVisible()) {
             m_in.release(w, at, b);
         } else {
-            m_in.release(Form1, QPoint(-2, -2), b);
+            m_in.release(m_windows->board(), QPoint(-2, -2), b);
         }
     }
 
@@ -328,13 +332,13 @@ private:
     // anywhere at all, in whichever window.
     void drag(bool right)
     {
-        if (!Form2->isVisible()) {
+        if (!m_windows->sorting()->isVisible()) {
             reopenSorting();
             return;
         }
         std::vector<int> shown;
         for (int k = 1; k <= kSortingWordCount; ++k) {
-            if (Form2->exercise().view().isWordVisible(k)) {
+            if (m_windows->sorting()->exercise().view().isWordVisible(k)) {
                 shown.push_back(k);
             }
         }
@@ -343,9 +347,9 @@ private:
             return;
         }
         const int k = m_dice.pick(shown);
-        QLabel *word = label(Form2, QStringLiteral("Label%1").arg(k + 2));
+        QLabel *word = label(m_windows->sorting(), QStringLiteral("Label%1").arg(k + 2));
         m_in.note("drag word " + std::to_string(k));
-        m_in.press(Form2, m_in.pointIn(Form2, word), Qt::LeftButton);
+        m_in.press(m_windows->sorting(), m_in.pointIn(m_windows->sorting(), word), Qt::LeftButton);
         const int moves = m_dice.between(0, 4);
         for (int i = 0; i < moves; ++i) {
             QWidget *w = m_dice.pick(shownWindows());
@@ -355,14 +359,14 @@ private:
         const int aim = right ? 0 : m_dice.below(10);
         QWidget *onto = nullptr;
         if (aim < 6) {
-            onto = label(Form2, QString::fromLatin1(single ? "Image1" : "Image2"));
+            onto = label(m_windows->sorting(), QString::fromLatin1(single ? "Image1" : "Image2"));
         } else if (aim < 8) {
-            onto = label(Form2, QString::fromLatin1(single ? "Image2" : "Image1"));
+            onto = label(m_windows->sorting(), QString::fromLatin1(single ? "Image2" : "Image1"));
         }
-        if (onto && onto->isVisible() && Form2->isVisible()) {
-            const QPoint at = m_in.pointIn(Form2, onto);
-            m_in.move(Form2, at);
-            m_in.release(Form2, at, Qt::LeftButton);
+        if (onto && onto->isVisible() && m_windows->sorting()->isVisible()) {
+            const QPoint at = m_in.pointIn(m_windows->sorting(), onto);
+            m_in.move(m_windows->sorting(), at);
+            m_in.release(m_windows->sorting(), at, Qt::LeftButton);
         } else {
             QWidget *w = m_dice.pick(shownWindows());
             m_in.release(w, m_in.pointIn(w, controlIn(w)), Qt::LeftButton);
@@ -417,7 +421,7 @@ private:
     {
         QWindow *window = keyWindow();
         auto *box = qobject_cast<WritingEditBox *>(QApplication::focusWidget());
-        if (box && box->window() == Form3 && m_dice.chance(75)) {
+        if (box && box->window() == m_windows->writing() && m_dice.chance(75)) {
             const int word = box->objectName().mid(4).toInt();
             const auto expected = kWritingWords[std::size_t(word - 1)].expected;
             // Select what is there, as the pupil does before typing a word anew.
@@ -431,7 +435,7 @@ private:
     // A word of the writing window clicked and its answer typed, as the pupil does it.
     void writeWord()
     {
-        if (!Form3->isVisible()) {
+        if (!m_windows->writing()->isVisible()) {
             pressBoardButton("sButton5");
             return;
         }
@@ -439,7 +443,8 @@ private:
         std::vector<int> unwritten;
         for (int k = 1; k <= WritingView::kWordCount; ++k) {
             const auto expected = kWritingWords[std::size_t(k - 1)].expected;
-            auto *box = Form3->findChild<WritingEditBox *>(QStringLiteral("Edit%1").arg(k));
+            auto *box =
+                m_windows->writing()->findChild<WritingEditBox *>(QStringLiteral("Edit%1").arg(k));
             if (box->isHidden() ||
                 box->text() != QString::fromUtf8(expected.data(), qsizetype(expected.size()))) {
                 unwritten.push_back(k);
@@ -447,10 +452,10 @@ private:
         }
         const int word =
             unwritten.empty() ? m_dice.between(1, WritingView::kWordCount) : m_dice.pick(unwritten);
-        QLabel *caption = label(Form3, QStringLiteral("Label%1").arg(word + 2));
-        const QPoint at = m_in.pointIn(Form3, caption);
-        m_in.press(Form3, at, Qt::LeftButton);
-        m_in.release(Form3, at, Qt::LeftButton);
+        QLabel *caption = label(m_windows->writing(), QStringLiteral("Label%1").arg(word + 2));
+        const QPoint at = m_in.pointIn(m_windows->writing(), caption);
+        m_in.press(m_windows->writing(), at, Qt::LeftButton);
+        m_in.release(m_windows->writing(), at, Qt::LeftButton);
         settle();
         typeText();
     }
@@ -459,7 +464,8 @@ private:
     void pressShownButton()
     {
         std::vector<TsButton *> shown;
-        for (QWidget *w : {static_cast<QWidget *>(Form2), static_cast<QWidget *>(Form3)}) {
+        for (QWidget *w : {static_cast<QWidget *>(m_windows->sorting()),
+                           static_cast<QWidget *>(m_windows->writing())}) {
             for (TsButton *b : w->findChildren<TsButton *>()) {
                 if (b->isVisible()) {
                     shown.push_back(b);
@@ -510,11 +516,11 @@ private:
 
     void pressBoardButton(const char *name)
     {
-        TsButton *b = button(Form1, name);
-        const QPoint at = m_in.pointIn(Form1, b);
+        TsButton *b = button(m_windows->board(), name);
+        const QPoint at = m_in.pointIn(m_windows->board(), b);
         m_in.note(std::string("board button ") + name);
-        m_in.press(Form1, at, Qt::LeftButton);
-        m_in.release(Form1, at, Qt::LeftButton);
+        m_in.press(m_windows->board(), at, Qt::LeftButton);
+        m_in.release(m_windows->board(), at, Qt::LeftButton);
     }
 
     void activate()
@@ -528,10 +534,10 @@ private:
     // What must hold after every step; empty when all of it does.
     std::string check()
     {
-        const SortingExercise &sorting = Form2->exercise();
-        const WritingExercise &writing = Form3->exercise();
+        const SortingExercise &sorting = m_windows->sorting()->exercise();
+        const WritingExercise &writing = m_windows->writing()->exercise();
 
-        if (!Form1->isVisible()) {
+        if (!m_windows->board()->isVisible()) {
             return "the board went away";
         }
         // Help counts never go down.
@@ -544,8 +550,8 @@ private:
         // Marks: slot 1 for the sorting, slot 5 for the writing exercise, each only after its
         // "Дальше" and only once; no other slot ever.
         for (int slot = 1; slot <= 8; ++slot) {
-            QLabel *mark = label(Form1, QStringLiteral("Image%1").arg(slot));
-            QLabel *count = label(Form1, QStringLiteral("Label%1").arg(2 * slot));
+            QLabel *mark = label(m_windows->board(), QStringLiteral("Image%1").arg(slot));
+            QLabel *count = label(m_windows->board(), QStringLiteral("Label%1").arg(2 * slot));
             const bool marked = !mark->isHidden();
             int nexts = 0;
             std::int32_t helpAtNext = 0;
@@ -568,21 +574,22 @@ private:
                        count->text().toStdString() + ", not " + std::to_string(helpAtNext);
             }
             const char *variant = slot == 1 ? "sButton1" : "sButton5";
-            if (marked && button(Form1, variant)->isEnabled()) {
+            if (marked && button(m_windows->board(), variant)->isEnabled()) {
                 return "a passed variant can still be opened";
             }
         }
 
         // The sorting window shows its exercise's view: placed words are gone, the others there.
         for (int k = 1; k <= kSortingWordCount; ++k) {
-            if (label(Form2, QStringLiteral("Label%1").arg(k + 2))->isHidden() ==
+            if (label(m_windows->sorting(), QStringLiteral("Label%1").arg(k + 2))->isHidden() ==
                 sorting.view().isWordVisible(k)) {
                 return "word " + std::to_string(k) + " of the sorting window shown wrongly";
             }
         }
         QStringList texts;
         for (int k = 1; k <= WritingView::kWordCount; ++k) {
-            auto *box = Form3->findChild<WritingEditBox *>(QStringLiteral("Edit%1").arg(k));
+            auto *box =
+                m_windows->writing()->findChild<WritingEditBox *>(QStringLiteral("Edit%1").arg(k));
             texts << box->text();
             if (box->isHidden() == writing.view().isEditVisible(k)) {
                 return "edit box " + std::to_string(k) + " shown wrongly";
@@ -593,7 +600,7 @@ private:
         if (std::string e = keepsWhileClosed(); !e.empty()) {
             return e;
         }
-        if (!Form3->isVisible()) {
+        if (!m_windows->writing()->isVisible()) {
             if (!m_closed3) {
                 m_closed3 = Snapshot3{writing.view(), texts, writing.helpCount()};
             } else if (m_closed3->view != writing.view() || m_closed3->texts != texts ||
@@ -613,7 +620,7 @@ private:
 
         // No drag outlives the left button, and none outlives its window.
         const QCursor *cursor = QGuiApplication::overrideCursor();
-        if (cursor && !Form2->isVisible()) {
+        if (cursor && !m_windows->sorting()->isVisible()) {
             return "an override cursor with the sorting window closed";
         }
         if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
@@ -634,8 +641,8 @@ private:
 
     std::string keepsWhileClosed()
     {
-        const SortingExercise &sorting = Form2->exercise();
-        if (!Form2->isVisible()) {
+        const SortingExercise &sorting = m_windows->sorting()->exercise();
+        if (!m_windows->sorting()->isVisible()) {
             if (!m_closed2) {
                 m_closed2 = Snapshot2{sorting.view(), sorting.helpCount()};
             } else if (m_closed2->view != sorting.view() ||
@@ -656,7 +663,10 @@ private:
         const QCursor *cursor = QGuiApplication::overrideCursor();
         std::string text =
             "  cursor " + (cursor ? std::to_string(int(cursor->shape())) : "none") + "; shown:";
-        for (QWidget *w : std::initializer_list<QWidget *>{Form1, Form2, Form3, Form4}) {
+        for (const QWidget *w : QApplication::topLevelWidgets()) {
+            if (!w->objectName().startsWith(QLatin1String("Form"))) {
+                continue;
+            }
             text += w->isVisible() ? " " + w->objectName().toStdString() : std::string();
         }
         const QWindow *focus = QGuiApplication::focusWindow();
@@ -786,13 +796,13 @@ protected:
         quietPlatform();
         windows = std::make_unique<WindowSet>();
         windows->start();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(windows->board()));
     }
     void TearDown() override
     {
         for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
             if (QGuiApplication::mouseButtons() & b) {
-                QTest::mouseRelease(Form1->windowHandle(), b, {}, QPoint(5, 5));
+                QTest::mouseRelease(windows->board()->windowHandle(), b, {}, QPoint(5, 5));
             }
         }
         windows.reset();
@@ -808,59 +818,69 @@ TEST_F(MonkeyFindings, APressAfterTheSortingWindowClosedStartsNoDragThere)
 {
     // The right button pressed on a word and held while the window is closed: Qt keeps
     // handing the presses that follow to that word, wherever they are made.
-    auto *open = Form1->findChild<TsButton *>(QStringLiteral("sButton1"));
-    QTest::mouseClick(Form1->windowHandle(), Qt::LeftButton, {}, centreIn(Form1, open));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
-    auto *word = Form2->findChild<QLabel *>(QStringLiteral("Label4"));
-    QTest::mousePress(Form2->windowHandle(), Qt::RightButton, {}, centreIn(Form2, word));
-    Form2->close();
-    ASSERT_FALSE(Form2->isVisible());
+    auto *open = windows->board()->findChild<TsButton *>(QStringLiteral("sButton1"));
+    QTest::mouseClick(windows->board()->windowHandle(), Qt::LeftButton, {},
+                      centreIn(windows->board(), open));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->sorting()));
+    auto *word = windows->sorting()->findChild<QLabel *>(QStringLiteral("Label4"));
+    QTest::mousePress(windows->sorting()->windowHandle(), Qt::RightButton, {},
+                      centreIn(windows->sorting(), word));
+    windows->sorting()->close();
+    ASSERT_FALSE(windows->sorting()->isVisible());
 
     // A left press on the board, away from every button, with the right button still held.
-    QTest::mousePress(Form1->windowHandle(), Qt::LeftButton, {}, QPoint(5, Form1->height() - 70));
+    QTest::mousePress(windows->board()->windowHandle(), Qt::LeftButton, {},
+                      QPoint(5, windows->board()->height() - 70));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr)
         << "a drag began on a word of the closed window";
     EXPECT_NE(QWidget::mouseGrabber(), word);
-    QTest::mouseRelease(Form1->windowHandle(), Qt::LeftButton, {}, QPoint(5, Form1->height() - 70));
+    QTest::mouseRelease(windows->board()->windowHandle(), Qt::LeftButton, {},
+                        QPoint(5, windows->board()->height() - 70));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(Form2->exercise().view(), SortingView{}) << "nothing was sorted";
+    EXPECT_EQ(windows->sorting()->exercise().view(), SortingView{}) << "nothing was sorted";
 }
 
 TEST_F(MonkeyFindings, AClickEndedAfterTheWritingWindowClosedRevealsNothing)
 {
     // A word pressed, the window closed with the button still held (Alt+F4), the button let go.
-    auto *open = Form1->findChild<TsButton *>(QStringLiteral("sButton5"));
-    QTest::mouseClick(Form1->windowHandle(), Qt::LeftButton, {}, centreIn(Form1, open));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
-    auto *word = Form3->findChild<QLabel *>(QStringLiteral("Label3"));
-    QTest::mousePress(Form3->windowHandle(), Qt::LeftButton, {}, centreIn(Form3, word));
-    Form3->close();
-    ASSERT_FALSE(Form3->isVisible());
+    auto *open = windows->board()->findChild<TsButton *>(QStringLiteral("sButton5"));
+    QTest::mouseClick(windows->board()->windowHandle(), Qt::LeftButton, {},
+                      centreIn(windows->board(), open));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->writing()));
+    auto *word = windows->writing()->findChild<QLabel *>(QStringLiteral("Label3"));
+    QTest::mousePress(windows->writing()->windowHandle(), Qt::LeftButton, {},
+                      centreIn(windows->writing(), word));
+    windows->writing()->close();
+    ASSERT_FALSE(windows->writing()->isVisible());
     // Let go where the word was on the screen.
-    const QPoint there = Form1->mapFromGlobal(word->mapToGlobal(word->rect().center()));
-    QTest::mouseRelease(Form1->windowHandle(), Qt::LeftButton, {}, there);
-    EXPECT_EQ(Form3->exercise().revealCount(), 0);
-    EXPECT_FALSE(Form3->exercise().view().isEditVisible(1)) << "the closed window took a click";
+    const QPoint there = windows->board()->mapFromGlobal(word->mapToGlobal(word->rect().center()));
+    QTest::mouseRelease(windows->board()->windowHandle(), Qt::LeftButton, {}, there);
+    EXPECT_EQ(windows->writing()->exercise().revealCount(), 0);
+    EXPECT_FALSE(windows->writing()->exercise().view().isEditVisible(1))
+        << "the closed window took a click";
 }
 
 TEST_F(MonkeyFindings, TheClosedWritingWindowOpensNoMenuOnItsEditBox)
 {
     // Word 1 written, a press held on its box while the window is closed, then a right press
     // on the board: no context menu may open on the closed window's box to cut or undo there.
-    auto *open = Form1->findChild<TsButton *>(QStringLiteral("sButton5"));
-    QTest::mouseClick(Form1->windowHandle(), Qt::LeftButton, {}, centreIn(Form1, open));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
-    auto *word = Form3->findChild<QLabel *>(QStringLiteral("Label3"));
-    QTest::mouseClick(Form3->windowHandle(), Qt::LeftButton, {}, centreIn(Form3, word));
-    auto *box = Form3->findChild<WritingEditBox *>(QStringLiteral("Edit1"));
+    auto *open = windows->board()->findChild<TsButton *>(QStringLiteral("sButton5"));
+    QTest::mouseClick(windows->board()->windowHandle(), Qt::LeftButton, {},
+                      centreIn(windows->board(), open));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->writing()));
+    auto *word = windows->writing()->findChild<QLabel *>(QStringLiteral("Label3"));
+    QTest::mouseClick(windows->writing()->windowHandle(), Qt::LeftButton, {},
+                      centreIn(windows->writing(), word));
+    auto *box = windows->writing()->findChild<WritingEditBox *>(QStringLiteral("Edit1"));
     ASSERT_TRUE(box->isVisible());
     box->setText(QStringLiteral("ледяной"));
-    QTest::mousePress(Form3->windowHandle(), Qt::LeftButton, {}, centreIn(Form3, box));
-    Form3->close();
-    QTest::mousePress(Form1->windowHandle(), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mousePress(windows->writing()->windowHandle(), Qt::LeftButton, {},
+                      centreIn(windows->writing(), box));
+    windows->writing()->close();
+    QTest::mousePress(windows->board()->windowHandle(), Qt::RightButton, {}, QPoint(5, 5));
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    QTest::mouseRelease(Form1->windowHandle(), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(windows->board()->windowHandle(), Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(box->text(), QStringLiteral("ледяной"));
 }
 
@@ -868,18 +888,23 @@ TEST_F(MonkeyFindings, AButtonHeldWhileItsWindowClosesIsNeitherClickedNorLeftDow
 {
     // "Проверить" pressed, the window closed with the button held, the mouse let go over the
     // same place: the closed window judges nothing, and shows the button up when it comes back.
-    auto *open = Form1->findChild<TsButton *>(QStringLiteral("sButton1"));
-    QTest::mouseClick(Form1->windowHandle(), Qt::LeftButton, {}, centreIn(Form1, open));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
-    auto *check = Form2->findChild<TsButton *>(QStringLiteral("sButton5"));
-    QTest::mousePress(Form2->windowHandle(), Qt::LeftButton, {}, centreIn(Form2, check));
+    auto *open = windows->board()->findChild<TsButton *>(QStringLiteral("sButton1"));
+    QTest::mouseClick(windows->board()->windowHandle(), Qt::LeftButton, {},
+                      centreIn(windows->board(), open));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->sorting()));
+    auto *check = windows->sorting()->findChild<TsButton *>(QStringLiteral("sButton5"));
+    QTest::mousePress(windows->sorting()->windowHandle(), Qt::LeftButton, {},
+                      centreIn(windows->sorting(), check));
     ASSERT_TRUE(check->isDown());
-    Form2->close();
-    const QPoint there = Form1->mapFromGlobal(check->mapToGlobal(check->rect().center()));
-    QTest::mouseRelease(Form1->windowHandle(), Qt::LeftButton, {}, there);
-    EXPECT_EQ(Form2->exercise().view(), SortingView{}) << "the closed window ran a check";
-    QTest::mouseClick(Form1->windowHandle(), Qt::LeftButton, {}, centreIn(Form1, open));
-    ASSERT_TRUE(Form2->isVisible());
+    windows->sorting()->close();
+    const QPoint there =
+        windows->board()->mapFromGlobal(check->mapToGlobal(check->rect().center()));
+    QTest::mouseRelease(windows->board()->windowHandle(), Qt::LeftButton, {}, there);
+    EXPECT_EQ(windows->sorting()->exercise().view(), SortingView{})
+        << "the closed window ran a check";
+    QTest::mouseClick(windows->board()->windowHandle(), Qt::LeftButton, {},
+                      centreIn(windows->board(), open));
+    ASSERT_TRUE(windows->sorting()->isVisible());
     EXPECT_FALSE(check->isDown()) << "the button came back pressed";
 }
 

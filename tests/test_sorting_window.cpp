@@ -199,9 +199,9 @@ TEST_F(SortingWindowLook, TwentyWordsInTheirPlacesWithTheHandPointerAndTheirCode
         EXPECT_EQ(w->palette().color(QPalette::WindowText), QColor(0, 0, 0));
         EXPECT_EQ(w->palette().color(QPalette::Window), kWordListYellow);
         EXPECT_EQ(w->cursor().shape(), Qt::PointingHandCursor);
-        EXPECT_EQ(w->property(TForm2::kHintProperty).toString(), kWords[k - 1].code);
+        EXPECT_EQ(w->property(SortingWindow::kHintProperty).toString(), kWords[k - 1].code);
         EXPECT_EQ(w->focusPolicy(), Qt::NoFocus);
-        singles += w->property(TForm2::kHintProperty).toString() == "n";
+        singles += w->property(SortingWindow::kHintProperty).toString() == "n";
     }
     EXPECT_EQ(singles, 9);
 }
@@ -284,7 +284,7 @@ TEST_F(SortingWindowLook, LetterPicturesUnscaledAndCutTheStripStretched)
         QLabel *pic = picture(p.name);
         EXPECT_EQ(pic->parentWidget()->objectName(), "Panel1");
         EXPECT_EQ(pic->geometry(), p.box);
-        EXPECT_EQ(pic->property(TForm2::kHintProperty).toString(), p.code);
+        EXPECT_EQ(pic->property(SortingWindow::kHintProperty).toString(), p.code);
         const QImage drawn = loadPicture(p.file).convertToFormat(QImage::Format_RGB32);
         const QPoint at = pic->mapTo(form, QPoint(0, 0));
         int differing = 0;

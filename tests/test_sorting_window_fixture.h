@@ -5,12 +5,12 @@
 // window's own grab and hit testing decide where they go.
 
 #include "BevelPanel.h"
+#include "BoardWindow.h"
 #include "DesktopLook.h"
+#include "HelpWindow.h"
 #include "QtPrinting.h"
+#include "SortingWindow.h"
 #include "TsButton.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit4.h"
 #include "WindowRules.h"
 #include "WindowSet.h"
 
@@ -83,9 +83,9 @@ protected:
     {
         set = std::make_unique<WindowSet>();
         set->start();
-        board = Form1;
-        form = Form2;
-        help = Form4;
+        board = set->board();
+        form = set->sorting();
+        help = set->help();
         // The board to the top left corner, so that most of it lies beside the sorting window,
         // then "Вариант 1" as the pupil presses it.
         board->move(0, 0);
@@ -165,9 +165,9 @@ protected:
     }
 
     std::unique_ptr<WindowSet> set;
-    TForm1 *board = nullptr;
-    TForm2 *form = nullptr;
-    TForm4 *help = nullptr;
+    BoardWindow *board = nullptr;
+    SortingWindow *form = nullptr;
+    HelpWindow *help = nullptr;
 };
 
 } // namespace sorting_test

@@ -3,11 +3,11 @@
 // a control that asked for the wrong one would look right; here each described face is
 // installed under its own name (a renamed copy of DejaVu Sans), and each control must ask for
 // the face of its row.
+#include "BoardWindow.h"
+#include "HelpWindow.h"
 #include "QtPrinting.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
+#include "SortingWindow.h"
+#include "WritingWindow.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -161,8 +161,8 @@ TEST_F(WindowFonts, EachControlAsksForTheFaceSizeAndWeightOfItsRow)
         ASSERT_TRUE(QFontDatabase::families().contains(QString::fromLatin1(family))) << family;
     }
     const std::unique_ptr<QWidget> windows[] = {
-        std::make_unique<TForm1>(), std::make_unique<TForm2>(), std::make_unique<TForm3>(),
-        std::make_unique<TForm4>()};
+        std::make_unique<BoardWindow>(), std::make_unique<SortingWindow>(),
+        std::make_unique<WritingWindow>(), std::make_unique<HelpWindow>()};
     for (const FontRow &row : kFonts) {
         for (int n = row.first; n <= row.last; n += row.step) {
             const QString name = QString::fromLatin1(row.prefix) + QString::number(n);

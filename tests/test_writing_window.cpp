@@ -37,7 +37,7 @@ void expectFont(const QWidget *w, int pixelSize)
     EXPECT_EQ(QFontInfo(w->font()).family(), "DejaVu Sans") << w->objectName().toStdString();
 }
 
-class WritingLook : public WritingWindow
+class WritingLook : public WritingWindowTest
 {
 protected:
     // Every control shown at once at the wide width, as no state shows them, to look at each

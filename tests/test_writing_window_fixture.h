@@ -4,18 +4,18 @@
 // clicks go through the window (so focus on click, double clicks and hidden controls behave as
 // for the pupil), text is typed into whatever holds the keyboard focus.
 
+#include "BoardWindow.h"
 #include "DesktopLook.h"
 #include "FormFrame.h"
 #include "Grab.h"
+#include "HelpWindow.h"
 #include "QtPrinting.h"
 #include "TsButton.h"
-#include "Unit1.h"
-#include "Unit3.h"
-#include "Unit4.h"
 #include "WindowRules.h"
 #include "WindowSet.h"
 #include "WritingEditBox.h"
 #include "WritingExercise.h"
+#include "WritingWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,7 +66,7 @@ inline QSize realFrame(const QWidget *w)
     return frame == w->size() ? classicFrame(w) : frame;
 }
 
-class WritingWindow : public ::testing::Test
+class WritingWindowTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
@@ -79,8 +79,8 @@ protected:
     {
         windows = std::make_unique<WindowSet>();
         windows->start();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
-        form = Form3;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(windows->board()));
+        form = windows->writing();
     }
 
     void TearDown() override { windows.reset(); }
@@ -113,7 +113,7 @@ protected:
     // "Вариант 1-1" on the board, and the window as the desktop makes it active.
     void open()
     {
-        click(Form1->findChild<TsButton *>(QStringLiteral("sButton5")));
+        click(windows->board()->findChild<TsButton *>(QStringLiteral("sButton5")));
         ASSERT_TRUE(form->isVisible());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     }
@@ -159,7 +159,7 @@ protected:
     }
 
     std::unique_ptr<WindowSet> windows;
-    TForm3 *form = nullptr;
+    WritingWindow *form = nullptr;
 };
 
 } // namespace writingwindow

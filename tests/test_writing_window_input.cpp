@@ -53,7 +53,7 @@ private:
     std::function<QString()> m_note;
 };
 
-class WritingInput : public WritingWindow
+class WritingInput : public WritingWindowTest
 {
 protected:
     // Every control of the check area as a state shows it, the prompt, the edit boxes of the
@@ -97,7 +97,7 @@ protected:
         return std::set<int>(words.begin(), words.end());
     }
 
-    QLabel *boardLabel(const char *name) { return Form1->findChild<QLabel *>(name); }
+    QLabel *boardLabel(const char *name) { return windows->board()->findChild<QLabel *>(name); }
 };
 
 TEST_F(WritingInput, AWholeRunThroughEveryStateWithTheBoardAndTheHelpWindow)
@@ -130,12 +130,12 @@ TEST_F(WritingInput, AWholeRunThroughEveryStateWithTheBoardAndTheHelpWindow)
     shot(QStringLiteral("04-ready"));
 
     // The help window, opened from the other exercise, goes away with the check.
-    showWindow(Form4);
-    ASSERT_TRUE(Form4->isVisible());
+    showWindow(windows->help());
+    ASSERT_TRUE(windows->help()->isVisible());
     activate();
     click(button("sButton1"));
     expectState("Failed", kFailed, boxes, 560);
-    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_FALSE(windows->help()->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), button("sButton3"))
         << "the focus passes to the button that took the pressed one's place";
     for (int word = 1; word <= 20; ++word) {
@@ -151,8 +151,8 @@ TEST_F(WritingInput, AWholeRunThroughEveryStateWithTheBoardAndTheHelpWindow)
 
     click(button("sButton4"));
     expectState("Helped", kHelped, boxes, 560);
-    EXPECT_TRUE(Form4->isVisible());
-    EXPECT_EQ(QApplication::activeWindow(), Form4);
+    EXPECT_TRUE(windows->help()->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), windows->help());
     EXPECT_EQ(form->exercise().helpCount(), 1);
     shot(QStringLiteral("07-helped"));
 
@@ -168,7 +168,7 @@ TEST_F(WritingInput, AWholeRunThroughEveryStateWithTheBoardAndTheHelpWindow)
 
     click(button("sButton1"));
     expectState("Passed", kPassed, boxes, 560);
-    EXPECT_FALSE(Form4->isVisible()) << "a passing check closes the help window too";
+    EXPECT_FALSE(windows->help()->isVisible()) << "a passing check closes the help window too";
     EXPECT_EQ(QApplication::focusWidget(), button("sButton2"));
     shot(QStringLiteral("08-passed"));
 
@@ -197,8 +197,8 @@ TEST_F(WritingInput, AWholeRunThroughEveryStateWithTheBoardAndTheHelpWindow)
     EXPECT_TRUE(boardLabel("Image5")->isVisible());
     EXPECT_TRUE(boardLabel("Label9")->isVisible());
     EXPECT_EQ(boardLabel("Label10")->text(), "1");
-    EXPECT_FALSE(Form1->findChild<TsButton *>("sButton5")->isEnabled());
-    EXPECT_TRUE(Form1->findChild<TsButton *>("sButton1")->isEnabled());
+    EXPECT_FALSE(windows->board()->findChild<TsButton *>("sButton5")->isEnabled());
+    EXPECT_TRUE(windows->board()->findChild<TsButton *>("sButton1")->isEnabled());
     EXPECT_FALSE(boardLabel("Image1")->isVisible());
 }
 
@@ -288,8 +288,8 @@ TEST_F(WritingInput, WordClickSelectsTheTextButAClickInTheBoxPlacesTheCaret)
 
     // Leaving the window and coming back restores the caret, so no keystroke replaces the word.
     click(edit(4), QPoint(2, 9));
-    showWindow(Form4);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    showWindow(windows->help());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->help()));
     activate();
     EXPECT_EQ(QApplication::focusWidget(), edit(4));
     EXPECT_FALSE(edit(4)->hasSelectedText());
@@ -298,16 +298,16 @@ TEST_F(WritingInput, WordClickSelectsTheTextButAClickInTheBoxPlacesTheCaret)
 
     // A word clicked in the window while another is active: the press arrives before the
     // desktop activates the window, and the word is selected all the same.
-    Form4->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    windows->help()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->help()));
     clickWord(6);
     activate();
     EXPECT_EQ(QApplication::focusWidget(), edit(6));
     EXPECT_EQ(edit(6)->selectedText(), "опустынный");
     // The word of the box the window's focus is in selects its text too, as when active.
     click(edit(6), QPoint(2, 9));
-    Form4->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    windows->help()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->help()));
     clickWord(6);
     activate();
     EXPECT_EQ(QApplication::focusWidget(), edit(6));
@@ -351,7 +351,7 @@ TEST_F(WritingInput, KeyboardAloneCanCheckRetryAndAskForHelp)
     QTest::keyClick(window, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), button("sButton4"));
     QTest::keyClick(window, Qt::Key_Space);
-    EXPECT_TRUE(Form4->isVisible());
+    EXPECT_TRUE(windows->help()->isVisible());
     activate();
     EXPECT_EQ(QApplication::focusWidget(), button("sButton1"))
         << "not an edit box, where a keystroke would replace the word";
@@ -377,7 +377,8 @@ TEST_F(WritingInput, HelpIsOfferedAfterEveryRetryAndEveryPressCounts)
         click(button("sButton3"));
         expectState("Retrying", kRetrying, all, 560);
         if (round == 2) {
-            showWindow(Form4); // already open, from the other exercise: the press still counts
+            showWindow(
+                windows->help()); // already open, from the other exercise: the press still counts
         }
         if (round < 3) {
             click(button("sButton4"));
@@ -388,16 +389,16 @@ TEST_F(WritingInput, HelpIsOfferedAfterEveryRetryAndEveryPressCounts)
     EXPECT_EQ(form->exercise().helpCount(), 2);
     EXPECT_EQ(form->exercise().retryCount(), 3);
     // Closed while the help window is open: the help window stays, the count stays.
-    showWindow(Form4);
+    showWindow(windows->help());
     ASSERT_TRUE(form->close());
-    EXPECT_TRUE(Form4->isVisible());
+    EXPECT_TRUE(windows->help()->isVisible());
     open();
     expectState("Retrying, reopened", kRetrying, all, 560);
     write(9, QStringLiteral("журавлиный"));
     click(button("sButton1"));
     expectState("Passed", kPassed, all, 560);
     click(button("sButton2"));
-    EXPECT_EQ(Form1->findChild<QLabel *>("Label10")->text(), "2");
+    EXPECT_EQ(windows->board()->findChild<QLabel *>("Label10")->text(), "2");
 }
 
 TEST_F(WritingInput, EffectsComeInTheirOrder)
@@ -414,13 +415,13 @@ TEST_F(WritingInput, EffectsComeInTheirOrder)
     form->removeEventFilter(&resized);
 
     // The check hides the help window before it shows its result.
-    showWindow(Form4);
+    showWindow(windows->help());
     activate();
     Witness hidden(QEvent::Hide, [this] {
         return QStringLiteral("help hidden, picture panel %1")
             .arg(named("Panel2")->isVisibleTo(form) ? "shown" : "hidden");
     });
-    Form4->installEventFilter(&hidden);
+    windows->help()->installEventFilter(&hidden);
     click(button("sButton1"));
     EXPECT_EQ(hidden.notes, QStringList{"help hidden, picture panel hidden"});
 
@@ -431,7 +432,7 @@ TEST_F(WritingInput, EffectsComeInTheirOrder)
             .arg(form->exercise().helpCount())
             .arg(named("Panel1")->isVisibleTo(form) ? "shown" : "hidden");
     });
-    Form4->installEventFilter(&shown);
+    windows->help()->installEventFilter(&shown);
     click(button("sButton4"));
     EXPECT_EQ(shown.notes, QStringList{"help shown, count 1, offer shown"});
     EXPECT_FALSE(named("Panel1")->isVisible());
@@ -445,7 +446,7 @@ namespace {
 
 // The check panel's buttons as the pupil meets them: with the pointer resting where the pressed
 // button was, and with the focus handed over whatever window is active.
-class CheckPanelFocus : public WritingWindow
+class CheckPanelFocus : public WritingWindowTest
 {
 protected:
     // Twenty words, the first one wrong, and the pointer resting on "Проверить".
@@ -522,13 +523,13 @@ TEST_F(CheckPanelFocus, TheShownButtonTakesTheFocusWhicheverWindowIsActive)
     click(button("sButton3"));
     EXPECT_EQ(form->focusWidget(), button("sButton1"));
     click(button("sButton4"));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->help()));
     EXPECT_EQ(form->focusWidget(), button("sButton1")) << "\"Помогите!\" went away";
 
     // The help window is active; "Проверить" is pressed in the writing window.
     click(button("sButton1"));
     ASSERT_TRUE(button("sButton3")->isVisible());
-    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_FALSE(windows->help()->isVisible());
     EXPECT_EQ(form->focusWidget(), button("sButton3"))
         << "the inactive window's case: " << form->focusWidget()->objectName().toStdString();
     activate();
@@ -553,9 +554,9 @@ TEST_F(CheckPanelFocus, AWordClickAlwaysSelectsTheWholeWord)
 
     // The same while the help window is active, the box being the window's focus.
     click(edit(3), QPoint(2, 9));
-    showWindow(Form4);
-    Form4->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    showWindow(windows->help());
+    windows->help()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->help()));
     clickWord(3);
     activate();
     EXPECT_EQ(QApplication::focusWidget(), edit(3));

@@ -4,8 +4,8 @@
 // and the results reaching assistive technology as they appear.
 #include "test_writing_window_fixture.h"
 
-#include "FocusMark.h"
 #include "Announcer.h"
+#include "FocusMark.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -13,7 +13,7 @@
 namespace writingwindow {
 namespace {
 
-class WritingKeys : public WritingWindow
+class WritingKeys : public WritingWindowTest
 {
 protected:
     QWindow *window() const { return form->windowHandle(); }
@@ -199,8 +199,8 @@ TEST_F(WritingKeys, TheWholeExerciseWithTheKeyboardAlone)
     ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton2")));
     key(Qt::Key_Space); // "Дальше"
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(Form1->findChild<TsButton *>(QStringLiteral("sButton5"))->isEnabled());
-    EXPECT_EQ(Form1->findChild<QLabel *>(QStringLiteral("Label10"))->text(), "0");
+    EXPECT_FALSE(windows->board()->findChild<TsButton *>(QStringLiteral("sButton5"))->isEnabled());
+    EXPECT_EQ(windows->board()->findChild<QLabel *>(QStringLiteral("Label10"))->text(), "0");
 }
 
 TEST_F(WritingKeys, TheTwentiethClickByKeyOnAnotherWordWidensTo606)
@@ -241,15 +241,15 @@ TEST_F(WritingKeys, TheFocusMarkShowsOnlyWhenTheKeyboardBroughtTheFocus)
     shot(QStringLiteral("keys-02-mark-on-box"));
 
     // Away to the help window and back: the mark is as it was left.
-    showWindow(Form4);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    showWindow(windows->help());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->help()));
     activate();
     EXPECT_EQ(markedControl(), edit(2));
     // Away to the board, where the focus is on a button and the mouse clicks, and back.
-    Form1->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    windows->board()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows->board()));
     ASSERT_NE(QApplication::focusWidget(), nullptr);
-    click(Form1->findChild<QWidget *>(QStringLiteral("Panel1")), QPoint(4, 4));
+    click(windows->board()->findChild<QWidget *>(QStringLiteral("Panel1")), QPoint(4, 4));
     activate();
     EXPECT_EQ(QApplication::focusWidget(), edit(2));
     EXPECT_EQ(markedControl(), edit(2)) << "coming back is not a new focus";
@@ -364,7 +364,7 @@ TEST_F(WritingSpoken, ResultsAreAnnouncedOnceByTheWindowsNotification)
 
     // The board: its count is in the label when the label is shown (and announced), never the
     // design text "5".
-    QLabel *count = Form1->findChild<QLabel *>(QStringLiteral("Label10"));
+    QLabel *count = windows->board()->findChild<QLabel *>(QStringLiteral("Label10"));
     ASSERT_TRUE(count);
     TextWhenShown whenShown(count);
     click(button(QStringLiteral("sButton2")));
@@ -373,13 +373,12 @@ TEST_F(WritingSpoken, ResultsAreAnnouncedOnceByTheWindowsNotification)
               "Подсказок: 0");
     // The board's notification tells of the pass with the count; its "Подсказок:" reads with it.
     QAccessibleInterface *boardVoice =
-        QAccessible::queryAccessibleInterface(Form1->findChild<Announcer *>());
+        QAccessible::queryAccessibleInterface(windows->board()->findChild<Announcer *>());
     EXPECT_EQ(boardVoice->role(), QAccessible::Notification);
     EXPECT_EQ(boardVoice->text(QAccessible::Name), "Вариант выполнен. Подсказок, 0.");
-    QLabel *hint = Form1->findChild<QLabel *>(QStringLiteral("Label9"));
+    QLabel *hint = windows->board()->findChild<QLabel *>(QStringLiteral("Label9"));
     ASSERT_TRUE(hint && hint->isVisible());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Name),
-              "Подсказок: 0");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Name), "Подсказок: 0");
     EXPECT_EQ(hint->text(), "Подсказок:") << "the caption on screen";
 }
 

@@ -1,4 +1,4 @@
-#include "Unit3.h"
+#include "WritingWindow.h"
 
 #include "Announcer.h"
 #include "BevelPanel.h"
@@ -62,7 +62,7 @@ TsButton *makeButton(QWidget *panel, const QString &name, const QString &caption
 
 } // namespace
 
-TForm3::TForm3(QWidget *parent) : QWidget(parent)
+WritingWindow::WritingWindow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), QSize(559, kOuterHeight),
@@ -83,7 +83,7 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent)
     render();
 }
 
-void TForm3::createWordList()
+void WritingWindow::createWordList()
 {
     m_wordListPanel = makeBevelPanel(this, QStringLiteral("Panel3"), QStringLiteral("Слова"),
                                      QRect(9, 8, 298, 528), clInfoBk, BevelPanel::Bevel::Raised,
@@ -144,7 +144,7 @@ void TForm3::createWordList()
     }
 }
 
-void TForm3::createPicturePanel()
+void WritingWindow::createPicturePanel()
 {
     m_picturePanel = makeBevelPanel(this, QStringLiteral("Panel2"), QStringLiteral("Картинка"),
                                     QRect(319, 226, 221, 310), kPicturePanelColor,
@@ -159,7 +159,7 @@ void TForm3::createPicturePanel()
         QStringLiteral(":/assets/TeasingFace.bmp"), QRect(16, 16, 190, 195), PictureFit::Natural);
 }
 
-void TForm3::createCheckPanel()
+void WritingWindow::createCheckPanel()
 {
     // Created after the picture panel, it lies over its lower part.
     m_checkPanel = makeBevelPanel(this, QStringLiteral("Panel4"), QStringLiteral("Проверка"),
@@ -184,12 +184,12 @@ void TForm3::createCheckPanel()
                    QPoint(27, 34), verdanaBold(11), clInfoBk);
     m_nextButton = makeButton(m_checkPanel, QStringLiteral("sButton2"), QStringLiteral("Дальше"),
                               QPoint(26, 34), verdanaBold(11), clInfoBk);
-    connect(m_checkButton, &TsButton::clicked, this, &TForm3::onCheckClicked);
-    connect(m_retryButton, &TsButton::clicked, this, &TForm3::onRetryClicked);
-    connect(m_nextButton, &TsButton::clicked, this, &TForm3::onNextClicked);
+    connect(m_checkButton, &TsButton::clicked, this, &WritingWindow::onCheckClicked);
+    connect(m_retryButton, &TsButton::clicked, this, &WritingWindow::onRetryClicked);
+    connect(m_nextButton, &TsButton::clicked, this, &WritingWindow::onNextClicked);
 }
 
-void TForm3::createHelpOffer()
+void WritingWindow::createHelpOffer()
 {
     m_helpOfferPanel = makeBevelPanel(this, QStringLiteral("Panel1"), QStringLiteral("Помощь"),
                                       QRect(319, 159, 221, 56), kHelpOfferColor,
@@ -197,7 +197,7 @@ void TForm3::createHelpOffer()
     m_helpButton =
         makeButton(m_helpOfferPanel, QStringLiteral("sButton4"), QStringLiteral("Помогите!"),
                    QPoint(64, 16), msSansSerifBold(11), kHelpOfferColor);
-    connect(m_helpButton, &TsButton::clicked, this, &TForm3::onHelpClicked);
+    connect(m_helpButton, &TsButton::clicked, this, &WritingWindow::onHelpClicked);
 
     m_advicePanel = makeBevelPanel(this, QStringLiteral("Panel5"), QStringLiteral("Совет"),
                                    QRect(320, 90, 221, 56), kHelpOfferColor,
@@ -208,7 +208,7 @@ void TForm3::createHelpOffer()
     advice->setGeometry(36, 12, 152, 32);
 }
 
-void TForm3::setKeyboardOrder()
+void WritingWindow::setKeyboardOrder()
 {
     // The panels in their order (word list, pictures, check, help offer), each panel's controls
     // in theirs: down the list each word and then its edit box (a hidden box is skipped), then
@@ -224,13 +224,13 @@ void TForm3::setKeyboardOrder()
     }
 }
 
-void TForm3::openNarrow()
+void WritingWindow::openNarrow()
 {
     // The window opens narrow: the word list only, until the pupil has clicked twenty words.
     resize(clientSizeFor(QSize(m_exercise.view().windowWidth, kOuterHeight)));
 }
 
-bool TForm3::event(QEvent *event)
+bool WritingWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate) {
         keepActivationFocusOffWords();
@@ -238,13 +238,13 @@ bool TForm3::event(QEvent *event)
     return QWidget::event(event);
 }
 
-bool TForm3::focusNextPrevChild(bool next)
+bool WritingWindow::focusNextPrevChild(bool next)
 {
     wordsTakeKeyboardFocus(true);
     return QWidget::focusNextPrevChild(next);
 }
 
-void TForm3::keepActivationFocusOffWords()
+void WritingWindow::keepActivationFocusOffWords()
 {
     // A window that has no control with the focus gives it, once active, to the first stop of
     // its keyboard order. The words stay out of that: the window opens with the focus on the
@@ -259,19 +259,19 @@ void TForm3::keepActivationFocusOffWords()
     QTimer::singleShot(0, this, [this] { wordsTakeKeyboardFocus(true); });
 }
 
-void TForm3::wordsTakeKeyboardFocus(bool take)
+void WritingWindow::wordsTakeKeyboardFocus(bool take)
 {
     for (WordLabel *label : m_wordLabels) {
         label->setFocusPolicy(take ? Qt::TabFocus : Qt::NoFocus);
     }
 }
 
-void TForm3::setHelpWindow(QWidget *help)
+void WritingWindow::setHelpWindow(QWidget *help)
 {
     m_help = help;
 }
 
-void TForm3::render()
+void WritingWindow::render()
 {
     const WritingView &v = m_exercise.view();
     // Shown first, then hidden: when a focused control goes away, whatever takes its place is
@@ -328,13 +328,13 @@ void TForm3::render()
     // and otherwise keeps whatever size the pupil gives it.
 }
 
-void TForm3::onWordClicked(int word)
+void WritingWindow::onWordClicked(int word)
 {
     m_exercise.revealWord(word);
     render();
 }
 
-void TForm3::onCheckClicked()
+void WritingWindow::onCheckClicked()
 {
     std::vector<std::string> texts;
     texts.reserve(m_editBoxes.size());
@@ -351,57 +351,57 @@ void TForm3::onCheckClicked()
     }
 }
 
-void TForm3::onRetryClicked()
+void WritingWindow::onRetryClicked()
 {
     m_exercise.retry();
     render();
 }
 
-void TForm3::onHelpClicked()
+void WritingWindow::onHelpClicked()
 {
     m_exercise.requestHelp();
     render();
 }
 
-void TForm3::onNextClicked()
+void WritingWindow::onNextClicked()
 {
     m_exercise.finish();
     render();
 }
 
-void TForm3::focusEditBox(int word)
+void WritingWindow::focusEditBox(int word)
 {
     // The box must be on screen before it can take the focus.
     render();
     m_editBoxes[std::size_t(word - 1)]->takeFocusSelectingAll();
 }
 
-void TForm3::resizeAndCentre(int outerWidth)
+void WritingWindow::resizeAndCentre(int outerWidth)
 {
     resize(clientSizeFor(QSize(outerWidth, kOuterHeight)).width(), height());
     centreOnScreen(this);
 }
 
-void TForm3::showHelp()
+void WritingWindow::showHelp()
 {
     if (m_help) {
         showWindow(m_help);
     }
 }
 
-void TForm3::hideHelp()
+void WritingWindow::hideHelp()
 {
     if (m_help) {
         hideWindow(m_help);
     }
 }
 
-void TForm3::closeWindow()
+void WritingWindow::closeWindow()
 {
     close();
 }
 
-void TForm3::markVariantPassed(int slot, std::int32_t helpCount)
+void WritingWindow::markVariantPassed(int slot, std::int32_t helpCount)
 {
     Q_EMIT variantPassed(slot, helpCount);
 }

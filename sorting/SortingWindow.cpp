@@ -1,4 +1,4 @@
-#include "Unit2.h"
+#include "SortingWindow.h"
 
 #include "Announcer.h"
 #include "BevelPanel.h"
@@ -40,12 +40,12 @@ constexpr int kWordHeight = 16;
 
 QString hintOf(const QWidget *control)
 {
-    return control->property(TForm2::kHintProperty).toString();
+    return control->property(SortingWindow::kHintProperty).toString();
 }
 
 } // namespace
 
-TForm2::TForm2(QWidget *parent) : QWidget(parent), m_exercise(*this)
+SortingWindow::SortingWindow(QWidget *parent) : QWidget(parent), m_exercise(*this)
 {
     setObjectName(QStringLiteral("Form2"));
     // Before any control is made: the word list, the words and the pictures are known to
@@ -73,9 +73,9 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent), m_exercise(*this)
 // Out of line, where WordDrag is complete. The word list, which hears of the window's hiding
 // and of the focus leaving while ~QWidget runs, keeps its own copy of the view and reads nothing
 // of this class then.
-TForm2::~TForm2() = default;
+SortingWindow::~SortingWindow() = default;
 
-void TForm2::createWordList()
+void SortingWindow::createWordList()
 {
     m_wordListPanel = new WordPicker(this);
     setUpBevelPanel(m_wordListPanel, QStringLiteral("Panel3"), QStringLiteral("Слова"),
@@ -99,7 +99,7 @@ void TForm2::createWordList()
     }
 }
 
-void TForm2::createCheckPanel()
+void SortingWindow::createCheckPanel()
 {
     m_checkPanel = makeBevelPanel(this, QStringLiteral("Panel2"), QStringLiteral("Проверка"),
                                   QRect(kColumnLeft, 387, kColumnWidth, 78), kCheckPanelColor,
@@ -132,12 +132,12 @@ void TForm2::createCheckPanel()
     m_nextButton->setCursorShape(Qt::ArrowCursor);
     m_retryButton->hide();
     m_nextButton->hide();
-    connect(m_checkButton, &TsButton::clicked, this, &TForm2::onCheckClicked);
-    connect(m_retryButton, &TsButton::clicked, this, &TForm2::onRetryClicked);
-    connect(m_nextButton, &TsButton::clicked, this, &TForm2::onNextClicked);
+    connect(m_checkButton, &TsButton::clicked, this, &SortingWindow::onCheckClicked);
+    connect(m_retryButton, &TsButton::clicked, this, &SortingWindow::onRetryClicked);
+    connect(m_nextButton, &TsButton::clicked, this, &SortingWindow::onNextClicked);
 }
 
-void TForm2::createTargetPanel()
+void SortingWindow::createTargetPanel()
 {
     m_targetPanel =
         makeBevelPanel(this, QStringLiteral("Panel1"), QStringLiteral("Н и НН"),
@@ -157,7 +157,7 @@ void TForm2::createTargetPanel()
     m_drag->addTarget(m_doubleNPicture, [this](int word) { onDoubleNDropped(word); });
 }
 
-void TForm2::createInstructionPanel()
+void SortingWindow::createInstructionPanel()
 {
     m_instructionPanel = makeBevelPanel(this, QStringLiteral("Panel4"), QStringLiteral("Задание"),
                                         QRect(kColumnLeft, 16, kColumnWidth, 61), clBtnFace,
@@ -174,7 +174,7 @@ void TForm2::createInstructionPanel()
     label->setGeometry(41, 15, 80, 32);
 }
 
-void TForm2::createHelpPanel()
+void SortingWindow::createHelpPanel()
 {
     m_helpPanel = makeBevelPanel(this, QStringLiteral("Panel5"), QStringLiteral("Помощь"),
                                  QRect(kColumnLeft, 325, kColumnWidth, 56), kHelpColor,
@@ -183,10 +183,10 @@ void TForm2::createHelpPanel()
     const ProgramButtonLook look{verdanaBold(11), toQColor(clWindowText), kHelpColor, std::nullopt};
     m_helpButton = makeProgramButton(m_helpPanel, QStringLiteral("sButton3"),
                                      QStringLiteral("Помогите!"), QRect(31, 16, 100, 25), look);
-    connect(m_helpButton, &TsButton::clicked, this, &TForm2::onHelpClicked);
+    connect(m_helpButton, &TsButton::clicked, this, &SortingWindow::onHelpClicked);
 }
 
-void TForm2::createAdvicePanel()
+void SortingWindow::createAdvicePanel()
 {
     // Where the instruction panel stands; the two are never shown together.
     m_advicePanel = makeBevelPanel(this, QStringLiteral("Panel6"), QStringLiteral("Совет"),
@@ -200,7 +200,7 @@ void TForm2::createAdvicePanel()
     label->setGeometry(11, 15, 137, 28);
 }
 
-void TForm2::createPicker()
+void SortingWindow::createPicker()
 {
     m_announcer = new Announcer(this);
     m_wordListPanel->setTargets(
@@ -216,7 +216,7 @@ void TForm2::createPicker()
     sorting_accessible::describePicture(m_singleNPicture, m_wordListPanel);
 }
 
-void TForm2::setKeyboardOrder()
+void SortingWindow::setKeyboardOrder()
 {
     // The check panel's buttons in their order, then "Помогите!" in the help panel, and last
     // the word list, so that the window still starts on "Проверить"; labels and pictures take
@@ -234,19 +234,19 @@ void TForm2::setKeyboardOrder()
     m_announcer->setFocusPolicy(Qt::NoFocus);
 }
 
-void TForm2::showOpeningView()
+void SortingWindow::showOpeningView()
 {
     // The opening layout is the exercise's first view: the instruction panel shown, the advice
     // panel hidden.
     render();
 }
 
-void TForm2::setHelpWindow(QWidget *help)
+void SortingWindow::setHelpWindow(QWidget *help)
 {
     m_help = help;
 }
 
-void TForm2::render()
+void SortingWindow::render()
 {
     const SortingView &view = m_exercise.view();
 
@@ -289,17 +289,17 @@ void TForm2::render()
     m_wordListPanel->viewChanged(view);
 }
 
-void TForm2::onSingleNDropped(int word)
+void SortingWindow::onSingleNDropped(int word)
 {
     dropOnPicture(m_singleNPicture, word);
 }
 
-void TForm2::onDoubleNDropped(int word)
+void SortingWindow::onDoubleNDropped(int word)
 {
     dropOnPicture(m_doubleNPicture, word);
 }
 
-void TForm2::dropOnPicture(const QLabel *picture, int word)
+void SortingWindow::dropOnPicture(const QLabel *picture, int word)
 {
     const bool shown =
         m_exercise.view().isWordVisible(word) && m_exercise.view().targetPanelVisible;
@@ -314,7 +314,7 @@ void TForm2::dropOnPicture(const QLabel *picture, int word)
     }
 }
 
-void TForm2::onCheckClicked()
+void SortingWindow::onCheckClicked()
 {
     m_exercise.checkAnswers();
     render();
@@ -327,7 +327,7 @@ void TForm2::onCheckClicked()
     }
 }
 
-void TForm2::onRetryClicked()
+void SortingWindow::onRetryClicked()
 {
     m_exercise.retry();
     render();
@@ -335,39 +335,39 @@ void TForm2::onRetryClicked()
     m_announcer->say(QStringLiteral("Все слова снова в списке."));
 }
 
-void TForm2::onHelpClicked()
+void SortingWindow::onHelpClicked()
 {
     m_exercise.requestHelp();
     render();
 }
 
-void TForm2::onNextClicked()
+void SortingWindow::onNextClicked()
 {
     m_exercise.finish();
     render();
 }
 
-void TForm2::hideHelp()
+void SortingWindow::hideHelp()
 {
     if (m_help) {
         hideWindow(m_help);
     }
 }
 
-void TForm2::showHelp()
+void SortingWindow::showHelp()
 {
     if (m_help) {
         showWindow(m_help);
     }
 }
 
-void TForm2::closeWindow()
+void SortingWindow::closeWindow()
 {
     // A close request like the close box's: the window is hidden and keeps everything.
     close();
 }
 
-void TForm2::markVariantPassed(int slot, std::int32_t helpCount)
+void SortingWindow::markVariantPassed(int slot, std::int32_t helpCount)
 {
     Q_EMIT variantPassed(slot, helpCount);
 }

@@ -16,11 +16,11 @@ class TsButton;
 // exercises (two of them are live, the other six stay disabled); beside a passed variant it
 // shows a red completion mark and how often help was asked for, and disables the variant's
 // button. A credits menu and a full-width close button complete it.
-class TForm1 : public QMainWindow
+class BoardWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    explicit BoardWindow(QWidget *parent = nullptr);
 
     // The windows that "Вариант 1" (sorting) and "Вариант 1-1" (writing) show. The window set
     // hands them over once all windows exist; until then the two buttons do nothing.

@@ -24,11 +24,11 @@ class WritingEditBox;
 // WritingExercise, and after each call the whole WritingView is rendered onto the controls. The
 // exercise's outward effects (focus, widening, the help window, closing, reporting the pass) come
 // back through WritingEffects. The typed words live in the edit boxes and nowhere else.
-class TForm3 : public QWidget, public WritingEffects
+class WritingWindow : public QWidget, public WritingEffects
 {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget *parent = nullptr);
+    explicit WritingWindow(QWidget *parent = nullptr);
 
     // The outer width the window starts with.
     static constexpr int kNarrowWidth = WritingView::kNarrowWidth;
@@ -90,14 +90,14 @@ private:
     QLabel *m_prompt = nullptr;             // Label2, "Напиши его."
     std::array<WordLabel *, WritingView::kWordCount> m_wordLabels{};     // Label3..Label22
     std::array<WritingEditBox *, WritingView::kWordCount> m_editBoxes{}; // Edit1..Edit20
-    FocusMark *m_focusMark = nullptr; // the keyboard focus mark, painted on the word list panel
-    QLabel *m_smilingPicture = nullptr;                                  // Image1
-    QLabel *m_teasingPicture = nullptr;                                  // Image2
-    QLabel *m_errorsLabel = nullptr;                                     // Label24
-    QLabel *m_praise = nullptr;                                          // Label23
-    Announcer *m_announcer = nullptr; // what a screen reader says as it happens
-    TsButton *m_checkButton = nullptr; // sButton1, "Проверить"
-    TsButton *m_retryButton = nullptr; // sButton3, "Буду искать"
-    TsButton *m_nextButton = nullptr;  // sButton2, "Дальше"
-    TsButton *m_helpButton = nullptr;  // sButton4, "Помогите!"
+    FocusMark *m_focusMark = nullptr;   // the keyboard focus mark, painted on the word list panel
+    QLabel *m_smilingPicture = nullptr; // Image1
+    QLabel *m_teasingPicture = nullptr; // Image2
+    QLabel *m_errorsLabel = nullptr;    // Label24
+    QLabel *m_praise = nullptr;         // Label23
+    Announcer *m_announcer = nullptr;   // what a screen reader says as it happens
+    TsButton *m_checkButton = nullptr;  // sButton1, "Проверить"
+    TsButton *m_retryButton = nullptr;  // sButton3, "Буду искать"
+    TsButton *m_nextButton = nullptr;   // sButton2, "Дальше"
+    TsButton *m_helpButton = nullptr;   // sButton4, "Помогите!"
 };

@@ -1,4 +1,4 @@
-#include "Unit4.h"
+#include "HelpWindow.h"
 
 #include "BevelPanel.h"
 #include "DesktopLook.h"
@@ -63,7 +63,7 @@ QLabel *addText(BevelPanel *card, const QString &name, const QString &text, QPoi
 
 } // namespace
 
-TForm4::TForm4(QWidget *parent) : QWidget(parent)
+HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form4"));
     setupFormFrame(this, QStringLiteral("Помощь"), QSize(414, 343), toQColor(kFormColor),
@@ -75,7 +75,7 @@ TForm4::TForm4(QWidget *parent) : QWidget(parent)
     buildDoubleNnCard();
 }
 
-void TForm4::buildSingleNCard()
+void HelpWindow::buildSingleNCard()
 {
     BevelPanel *card =
         makeCard(this, QStringLiteral("Panel1"), QRect(10, 8, 385, 140), kSingleNCardColor);
@@ -95,7 +95,7 @@ void TForm4::buildSingleNCard()
             {205, 80}, clBlue, false, 101);
 }
 
-void TForm4::buildDoubleNnCard()
+void HelpWindow::buildDoubleNnCard()
 {
     BevelPanel *card =
         makeCard(this, QStringLiteral("Panel2"), QRect(10, 160, 385, 140), kDoubleNnCardColor);

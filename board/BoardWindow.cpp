@@ -1,4 +1,4 @@
-#include "Unit1.h"
+#include "BoardWindow.h"
 
 #include "Announcer.h"
 #include "BevelPanel.h"
@@ -67,7 +67,7 @@ QString labelName(int number)
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+BoardWindow::BoardWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), kOuterSize,
@@ -90,7 +90,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     resize(below.width(), below.height() + menuBar()->heightForWidth(below.width()));
 }
 
-void TForm1::createPanels()
+void BoardWindow::createPanels()
 {
     m_variantPanel = makeBevelPanel(centralWidget(), QStringLiteral("Panel1"),
                                     QStringLiteral("Варианты"), QRect(19, 16, 401, 270), clInfoBk,
@@ -102,7 +102,7 @@ void TForm1::createPanels()
     m_closePanel->setDockedBottom(true);
 }
 
-void TForm1::createSlots()
+void BoardWindow::createSlots()
 {
     const ProgramButtonLook look{verdanaBold(11), toQColor(clWindowText), clInfoBk, std::nullopt};
     const QFont hintFont = verdanaBold(13);
@@ -143,11 +143,11 @@ void TForm1::createSlots()
     for (const VariantSlot &slot : m_slots) {
         slot.button->raise();
     }
-    connect(m_slots[0].button, &TsButton::clicked, this, &TForm1::onSortingVariantClicked);
-    connect(m_slots[4].button, &TsButton::clicked, this, &TForm1::onWritingVariantClicked);
+    connect(m_slots[0].button, &TsButton::clicked, this, &BoardWindow::onSortingVariantClicked);
+    connect(m_slots[4].button, &TsButton::clicked, this, &BoardWindow::onWritingVariantClicked);
 }
 
-void TForm1::createCloseButton()
+void BoardWindow::createCloseButton()
 {
     // Its own painting colour, the window's, in both states; not taken from its dark panel.
     const ProgramButtonLook look{verdanaBold(13), kCloseCaptionColor, kFormColor, kFormColor};
@@ -156,10 +156,10 @@ void TForm1::createCloseButton()
                           QRect(19, 14, 401, 25), look);
     // Said as the word it is; the spaced caption would be read letter by letter.
     m_closeButton->setAccessibleName(QStringLiteral("Закрыть"));
-    connect(m_closeButton, &TsButton::clicked, this, &TForm1::onCloseClicked);
+    connect(m_closeButton, &TsButton::clicked, this, &BoardWindow::onCloseClicked);
 }
 
-void TForm1::setKeyboardOrder()
+void BoardWindow::setKeyboardOrder()
 {
     // Down the left column, down the right column, then the close button.
     QWidget *previous = nullptr;
@@ -172,7 +172,7 @@ void TForm1::setKeyboardOrder()
     QWidget::setTabOrder(previous, m_closeButton);
 }
 
-void TForm1::createCreditsMenu()
+void BoardWindow::createCreditsMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -194,7 +194,7 @@ void TForm1::createCreditsMenu()
     scriptMenu->setAccessibleName(scriptMenu->title());
     addItem(scriptMenu, "N2", QString::fromUtf8(credits::kAuthor));
     QAction *mail = addItem(scriptMenu, "mailMenuItem", QString::fromUtf8(credits::kAuthorMail));
-    connect(mail, &QAction::triggered, this, &TForm1::onMailClicked);
+    connect(mail, &QAction::triggered, this, &BoardWindow::onMailClicked);
 
     // Read downwards, this menu is one sentence: the invitation, the authors and where to sign up.
     QMenu *courseMenu = bar->addMenu(QStringLiteral("Приглашение"));
@@ -208,16 +208,16 @@ void TForm1::createCreditsMenu()
     addItem(courseMenu, "N7", QStringLiteral("Записаться здесь:"));
     QAction *link =
         addItem(courseMenu, "courseLinkMenuItem", QString::fromUtf8(credits::kCourseSignUp));
-    connect(link, &QAction::triggered, this, &TForm1::onCourseLinkClicked);
+    connect(link, &QAction::triggered, this, &BoardWindow::onCourseLinkClicked);
 }
 
-void TForm1::setExerciseWindows(QWidget *sorting, QWidget *writing)
+void BoardWindow::setExerciseWindows(QWidget *sorting, QWidget *writing)
 {
     m_sortingWindow = sorting;
     m_writingWindow = writing;
 }
 
-void TForm1::markVariantPassed(int slot, int helpCount)
+void BoardWindow::markVariantPassed(int slot, int helpCount)
 {
     if (slot < 1 || slot > static_cast<int>(m_slots.size())) {
         return;
@@ -242,13 +242,12 @@ void TForm1::markVariantPassed(int slot, int helpCount)
     m_announcer->say(QStringLiteral("Вариант выполнен. Подсказок, %1.").arg(count));
 }
 
-void TForm1::giveMarkItsPicture(QLabel *mark)
+void BoardWindow::giveMarkItsPicture(QLabel *mark)
 {
     if (m_markPicture.isNull()) {
         try {
-            m_markPicture =
-                QPixmap::fromImage(loadPicture(QStringLiteral(":/assets/CompletionMark.jpg"),
-                                               mark->devicePixelRatioF()));
+            m_markPicture = QPixmap::fromImage(loadPicture(
+                QStringLiteral(":/assets/CompletionMark.jpg"), mark->devicePixelRatioF()));
         } catch (const PictureError &error) {
             // The pass still counts: the button, the label and the count show it without the
             // picture.
@@ -261,32 +260,32 @@ void TForm1::giveMarkItsPicture(QLabel *mark)
     }
 }
 
-void TForm1::onSortingVariantClicked()
+void BoardWindow::onSortingVariantClicked()
 {
     if (m_sortingWindow) {
         showWindow(m_sortingWindow);
     }
 }
 
-void TForm1::onWritingVariantClicked()
+void BoardWindow::onWritingVariantClicked()
 {
     if (m_writingWindow) {
         showWindow(m_writingWindow);
     }
 }
 
-void TForm1::onCloseClicked()
+void BoardWindow::onCloseClicked()
 {
     // Only a request: the window set turns a close of the board into the end of the program.
     close();
 }
 
-void TForm1::onMailClicked()
+void BoardWindow::onMailClicked()
 {
     shellOpen(QStringLiteral("mailto:") + QString::fromUtf8(credits::kAuthorMail));
 }
 
-void TForm1::onCourseLinkClicked()
+void BoardWindow::onCourseLinkClicked()
 {
     shellOpen(QString::fromUtf8(credits::kCourseSignUp));
 }

@@ -9,11 +9,11 @@
 // Both exercise windows share the one help window; they show and hide it with showWindow() and
 // hideWindow() (WindowRules.h). Its first showing puts it at its designed place on the screen;
 // afterwards it stays where the pupil left it. A close request only hides it.
-class TForm4 : public QWidget
+class HelpWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TForm4(QWidget *parent = nullptr);
+    explicit HelpWindow(QWidget *parent = nullptr);
 
 private:
     void buildSingleNCard();

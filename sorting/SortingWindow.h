@@ -22,7 +22,7 @@ class WordPicker;
 // drags and button presses turned into calls of its SortingExercise, and after each call the
 // whole view of the exercise rendered onto the controls at once. The effects the exercise asks
 // for (the help window, closing, reporting the pass) are carried out here.
-class TForm2 : public QWidget, private SortingEffects
+class SortingWindow : public QWidget, private SortingEffects
 {
     Q_OBJECT
 public:
@@ -30,8 +30,8 @@ public:
     // shown: no control of the window shows hints.
     static constexpr const char *kHintProperty = "hint";
 
-    explicit TForm2(QWidget *parent = nullptr);
-    ~TForm2() override;
+    explicit SortingWindow(QWidget *parent = nullptr);
+    ~SortingWindow() override;
 
     // The help window the exercise shows and hides; the window set hands it over once all four
     // windows exist. Until then help is neither shown nor hidden.
