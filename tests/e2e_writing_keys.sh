@@ -57,6 +57,10 @@ type_text() {
 shot() {
   e2e_screenshot "$shots/keys-$1.png"
 }
+# Whether the shown edit box named $1 holds exactly the text $2, as a screen reader reads it.
+box_reads() {
+  [ "$(/usr/bin/python3 "$here/support/atspi_writing.py" text text "$1" 2>/dev/null)" = "$2" ]
+}
 # Takes the screenshot until the condition (a command that reads it) holds.
 shot_until() {
   local name=$1 what=$2
@@ -114,6 +118,16 @@ for k in $(seq 1 20); do
       navy_at "$shots/keys-02-mark-on-box.png" $((X + 9 + 162 - 2)) $((Y + 8 + 41 + 9))
   else
     type_text "${answers[k - 1]}"
+  fi
+  if [ "$k" -eq 2 ]; then
+    # Back to the word to mend something, and a letter typed there by mistake: it goes on into
+    # the open box after what was typed, never in place of it.
+    press shift+Tab
+    heard focus label "лу, пропуск, ый" || fail "Shift+Tab from the second box did not reach its word"
+    type_text "ж"
+    e2e_wait "the second box to read \"${answers[1]}ж\"" box_reads "лу, пропуск, ый" "${answers[1]}ж"
+    press BackSpace
+    e2e_wait "the second box to read \"${answers[1]}\" again" box_reads "лу, пропуск, ый" "${answers[1]}"
   fi
   press Tab
 done

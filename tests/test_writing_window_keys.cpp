@@ -157,6 +157,11 @@ TEST_F(WritingKeys, LettersTypedOnAWordArriveInItsOpenBox)
     key(Qt::Key_Backtab, Qt::ShiftModifier);
     type(QStringLiteral("Ледяной"));
     EXPECT_EQ(edit(1)->text(), QStringLiteral("Ледяной"));
+    // Back on the word with a word in its box: a letter goes on after it, never in its place.
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), wordLabel(1));
+    type(QStringLiteral("Ж"));
+    EXPECT_EQ(edit(1)->text(), QStringLiteral("ЛедянойЖ"));
     EXPECT_EQ(form->exercise().revealCount(), 1) << "no click counted";
 }
 

@@ -1,6 +1,7 @@
 #include "WordLabel.h"
 
 #include "AccessibleFactory.h"
+#include "WritingEditBox.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -121,7 +122,7 @@ bool WordLabel::typeIntoEditBox(QKeyEvent *event)
         !m_editBox->isEnabled()) {
         return false;
     }
-    m_editBox->setFocus(Qt::TabFocusReason);
+    m_editBox->takeFocusKeepingText();
     QCoreApplication::sendEvent(m_editBox, event);
     event->accept();
     return true;

@@ -11,8 +11,11 @@
 // the focus), where Enter, or Space when released, counts as a click, as on a push button. A
 // screen reader offers the click as the word's press action, while the word can be clicked
 // (shown and enabled). A letter typed on the word goes to its edit box once that is open: the
-// box takes the focus and the letter, as if the pupil had gone on to the box first; on a word
-// whose box is not open yet it does nothing, as on any label.
+// box takes the focus and the letter, which goes in where the box's caret was left (after the
+// typed word), never in place of what is there; on a word whose box is not open yet it does
+// nothing, as on any label.
+class WritingEditBox;
+
 class WordLabel : public QLabel
 {
     Q_OBJECT
@@ -24,9 +27,9 @@ public:
     void activate();
 
     // The edit box the word's letters go to while it is shown.
-    void setEditBox(QWidget *box) { m_editBox = box; }
+    void setEditBox(WritingEditBox *box) { m_editBox = box; }
 
-signals:
+Q_SIGNALS:
     void clicked();
 
 protected:
@@ -41,7 +44,7 @@ private:
     // Hands a typed character to the open edit box; false when there is none to take it.
     bool typeIntoEditBox(QKeyEvent *event);
 
-    QPointer<QWidget> m_editBox;
+    QPointer<WritingEditBox> m_editBox;
     bool m_pressed = false;
     bool m_spacePressed = false;
 };

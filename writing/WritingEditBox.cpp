@@ -22,9 +22,21 @@ void WritingEditBox::takeFocusSelectingAll()
     selectAll();
 }
 
+void WritingEditBox::takeFocusKeepingText()
+{
+    m_keepCaret = true;
+    setFocus(Qt::OtherFocusReason);
+    m_keepCaret = false;
+    // A selection kept from before (the window was left with it) would be replaced as well.
+    deselect();
+}
+
 void WritingEditBox::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
+    if (m_keepCaret) {
+        return;
+    }
     switch (event->reason()) {
     case Qt::MouseFocusReason:        // the press itself places the caret
     case Qt::ActiveWindowFocusReason: // back in the window: as the pupil left it

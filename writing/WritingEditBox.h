@@ -17,6 +17,14 @@ public:
     // whole text selected, whichever control had the focus before, so typing replaces the word.
     void takeFocusSelectingAll();
 
+    // Gives the box the keyboard focus for a key typed on its word, which then goes on into the
+    // box: the caret stays where it was left (after the typed word) and nothing is selected, so
+    // the key adds to the word and never replaces it.
+    void takeFocusKeepingText();
+
 protected:
     void focusInEvent(QFocusEvent *event) override;
+
+private:
+    bool m_keepCaret = false; // the focus arriving now leaves the caret alone
 };

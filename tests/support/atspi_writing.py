@@ -14,6 +14,9 @@ and description), and each notification, dialog or label that appears or changes
   atspi_writing.py press <role> <name>      does the press action of the program's shown control
                                             with that role and name, as a screen reader's action
                                             command; exits 1 if there is none.
+  atspi_writing.py text <role> <name>       prints the text of the program's shown control with
+                                            that role and name (an edit box's typed word), as a
+                                            screen reader reads it; exits 1 if there is none.
 
 Only events of the program, the application named by its title, are kept.
 """
@@ -118,7 +121,7 @@ def speech(log_path):
         previous = line
 
 
-def press(role, name):
+def find_shown(role, name):
     import pyatspi
 
     def shown_match(obj):
@@ -132,8 +135,24 @@ def press(role, name):
         if app is None or app.name != APPLICATION:
             continue
         found = pyatspi.findDescendant(app, shown_match)
-        if found is None:
-            continue
+        if found is not None:
+            return found
+    return None
+
+
+def text(role, name):
+    found = find_shown(role, name)
+    if found is None:
+        print(f"atspi: no shown {role} named {name}", file=sys.stderr)
+        return 1
+    content = found.queryText()
+    print(content.getText(0, content.characterCount))
+    return 0
+
+
+def press(role, name):
+    found = find_shown(role, name)
+    if found is not None:
         action = found.queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
         for i, action_name in enumerate(names):
@@ -154,6 +173,8 @@ def main(argv):
         return expect(*argv[2:])
     if len(argv) == 4 and argv[1] == "press":
         return press(argv[2], argv[3])
+    if len(argv) == 4 and argv[1] == "text":
+        return text(argv[2], argv[3])
     if len(argv) == 3 and argv[1] == "speech":
         speech(argv[2])
         return 0
