@@ -48,15 +48,14 @@ fail() {
 said() {
   grep -a "SPEECH OUTPUT: '" "$log" | grep -acF -- "$1" || true
 }
-# Waits up to ten seconds for Orca to say the text once more than `before` times.
+said_more_than() {
+  [ "$(said "$1")" -gt "$2" ]
+}
+# Waits for Orca to say the text once more than `before` times.
 wait_said() {
   local text=$1 before=$2
-  for _ in $(seq 1 100); do
-    [ "$(said "$text")" -gt "$before" ] && return 0
-    e2e_check_alive
-    sleep 0.1
-  done
-  fail "Orca did not say «$text»"
+  e2e_poll said_more_than "$text" "$before" ||
+    { e2e_check_alive && fail "$(e2e_waited_in_vain "Orca to say «$text»")"; }
 }
 # Presses the keys, then waits for Orca to say the text.
 key_hear() {
@@ -67,6 +66,12 @@ key_hear() {
   wait_said "$text" "$before"
 }
 
+# Whether Orca's log says it has started; fails at once when Orca has ended.
+orca_started() {
+  grep -q "ORCA: Startup complete" "$log" 2>/dev/null && return 0
+  kill -0 "$orca_pid" 2>/dev/null || fail "Orca ended while starting"
+  return 1
+}
 # Orca first, then the program, which finds the screen reader running and joins the bus.
 start_run() {
   log="$work/orca-$1.log"
@@ -74,11 +79,7 @@ start_run() {
   # the terminal that script(1) gives it, and script copies each line to the log at once.
   script -qfec "exec orca --replace -d speech --debug-file /dev/tty" "$log" >/dev/null 2>&1 &
   orca_pid=$!
-  for _ in $(seq 1 200); do
-    grep -q "ORCA: Startup complete" "$log" 2>/dev/null && break
-    kill -0 "$orca_pid" 2>/dev/null || fail "Orca did not start"
-    sleep 0.1
-  done
+  e2e_poll orca_started || fail "$(e2e_waited_in_vain "Orca's \"Startup complete\"")"
   e2e_start_program "$program"
   board=$(e2e_wait_window "^Н и НН в прилагательных\$" 439) || fail "the board did not appear"
   eval "$(xdotool getwindowgeometry --shell "$board")"

@@ -11,9 +11,11 @@
 # Exits with 77 (skipped) only where weston is not installed.
 # Usage: e2e_wayland.sh <program>
 set -euo pipefail
-export LC_ALL=C.UTF-8
 program=${1:?program}
 caption="Н и НН в прилагательных"
+# The shared waits (e2e_poll) and their time limit, E2E_TIMEOUT; the X server here is XWayland,
+# not one of e2e.sh's own.
+source "$(dirname "$0")/support/e2e.sh"
 
 if ! command -v weston >/dev/null; then
   echo "e2e_wayland: SKIPPED: weston is not installed (scripts/install-deps installs it)"
@@ -38,14 +40,17 @@ weston --backend=headless-backend.so --xwayland --socket="$socket" --idle-time=0
 pids+=($!)
 
 display=""
-for _ in $(seq 1 100); do
+weston_ready() {
   # The log appears a moment after weston starts; until then there is nothing to read.
   display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" \
     2>/dev/null | head -n1 || true)
-  [ -n "$display" ] && [ -S "$work/$socket" ] && break
-  sleep 0.1
-done
-[ -n "$display" ] || { echo "e2e_wayland: weston did not start"; cat "$work/weston.log" || true; exit 1; }
+  [ -n "$display" ] && [ -S "$work/$socket" ]
+}
+e2e_poll weston_ready || {
+  echo "e2e_wayland: $(e2e_waited_in_vain "weston's socket and its XWayland display")"
+  cat "$work/weston.log" || true
+  exit 1
+}
 echo "e2e_wayland: weston on $socket, XWayland on $display"
 
 # Starts the program with the given environment changes; its output goes to $work/$1.log.
@@ -60,22 +65,12 @@ start() {
 
 # Waits until the board is a visible X11 window on the XWayland display.
 x11Window() {
-  for _ in $(seq 1 150); do
-    if DISPLAY=$display xdotool search --onlyvisible --name "$caption" >/dev/null 2>&1; then
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
+  e2e_poll eval 'DISPLAY=$display xdotool search --onlyvisible --name "$caption" >/dev/null 2>&1'
 }
 
 # Waits until the program's protocol log shows its board as a Wayland toplevel with its caption.
 waylandToplevel() {
-  for _ in $(seq 1 150); do
-    grep -aq "xdg_toplevel@[0-9]*\.set_title(\"$caption\")" "$work/$1.log" && return 0
-    sleep 0.1
-  done
-  return 1
+  e2e_poll grep -aq "xdg_toplevel@[0-9]*\.set_title(\"$caption\")" "$work/$1.log"
 }
 
 fail() {
@@ -87,7 +82,7 @@ fail() {
 
 # 1. Both offered: X11.
 start both DISPLAY="$display" WAYLAND_DISPLAY="$socket"
-x11Window || fail "with XWayland offered the board did not appear as an X11 window" both
+x11Window || fail "$(e2e_waited_in_vain "the board as an X11 window, XWayland offered")" both
 grep -aq "xdg_toplevel\|wl_registry" "$work/both.log" &&
   fail "with XWayland offered the program still spoke Wayland" both
 kill "$last"
@@ -95,21 +90,17 @@ echo "e2e_wayland: Wayland and XWayland offered: the board is an X11 window on $
 
 # 2. Only Wayland: native, and still running once its board is up.
 start native WAYLAND_DISPLAY="$socket"
-waylandToplevel native || fail "with only Wayland offered no Wayland toplevel appeared" native
+waylandToplevel native || fail "$(e2e_waited_in_vain "a Wayland toplevel, only Wayland offered")" native
 # Once a frame of the board has been handed to the compositor, the program must still run.
-for _ in $(seq 1 150); do
-  grep -aq "wl_surface@[0-9]*\.attach(wl_buffer@" "$work/native.log" && break
-  sleep 0.1
-done
-grep -aq "wl_surface@[0-9]*\.attach(wl_buffer@" "$work/native.log" ||
-  fail "with only Wayland offered the board never showed a frame" native
+e2e_poll grep -aq "wl_surface@[0-9]*\.attach(wl_buffer@" "$work/native.log" ||
+  fail "$(e2e_waited_in_vain "a frame of the board, only Wayland offered")" native
 kill -0 "$last" 2>/dev/null || fail "with only Wayland offered the program ended" native
 kill "$last"
 echo "e2e_wayland: only Wayland offered: the board is a native Wayland toplevel"
 
 # 3. The user's choice wins: Wayland although XWayland is offered.
 start chosen DISPLAY="$display" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland
-waylandToplevel chosen || fail "QT_QPA_PLATFORM=wayland did not run on Wayland" chosen
+waylandToplevel chosen || fail "$(e2e_waited_in_vain "the board on Wayland, QT_QPA_PLATFORM=wayland")" chosen
 kill "$last"
 echo "e2e_wayland: QT_QPA_PLATFORM=wayland wins over XWayland"
 
@@ -118,5 +109,5 @@ n=4000
 while [ -e "/tmp/.X11-unix/X$n" ] || grep -q "X11-unix/X$n\$" /proc/net/unix; do n=$((n + 1)); done
 start fallback DISPLAY=":$n" WAYLAND_DISPLAY="$socket"
 waylandToplevel fallback && kill "$last" ||
-  fail "with DISPLAY=:$n dead the board did not appear on Wayland" fallback
+  fail "$(e2e_waited_in_vain "the board on Wayland, DISPLAY=:$n dead")" fallback
 echo "e2e_wayland: a dead DISPLAY beside Wayland: the board is a native Wayland toplevel"

@@ -24,37 +24,28 @@ count() {
   convert "$screen" -crop "$1x$2+$3+$4" +repage -fill black +opaque "#$5" \
     -fill white -opaque "#$5" -format '%[fx:mean*w*h]' info: | cut -d. -f1
 }
-# Takes screenshots until `condition` (a shell command over the last one) holds, for up to 30
-# seconds; Wine starts and draws more slowly than a Linux program.
+# Takes screenshots until `condition` (a shell command over the last one) holds; fails after
+# E2E_TIMEOUT seconds naming what it waited for.
 wait_for() {
-  local what=$1 condition=$2
-  for _ in $(seq 1 150); do
-    e2e_check_alive
-    shoot
-    if eval "$condition"; then
-      return 0
-    fi
-    sleep 0.2
-  done
-  fail "$what"
+  e2e_wait_screen "$screen" "${1:?what is awaited}" eval "${2:?condition}"
 }
 
 # The board's client area below its menu bar (439 x 351) and its window's frame on the screen.
 BOARD_PANEL=FFFFE1
 find_board() {
-  board=$(e2e_wait_window "^Н и НН в прилагательных\$" 439 300) || fail "the board did not appear on $1"
+  board=$(e2e_wait_window "^Н и НН в прилагательных\$" 439) || fail "the board did not appear on $1"
   eval "$(xdotool getwindowgeometry --shell "$board")"
   BX=$X
   BY=$((Y + HEIGHT - 351))
   # Drawn once the variant panel's pale yellow fills its inside.
-  wait_for "the board on $1 was not drawn" "[ \$(count 300 200 \$((BX + 60)) \$((BY + 40)) $BOARD_PANEL) -gt 40000 ]"
+  wait_for "the board on $1 drawn" "[ \$(count 300 200 \$((BX + 60)) \$((BY + 40)) $BOARD_PANEL) -gt 40000 ]"
 }
 keep_board() { convert "$screen" -crop "439x351+$BX+$BY" +repage "$shots/$1"; }
 # A button takes its shape (the cut corners) while it renders its first frame, so the board is
 # kept once two screenshots in a row show it the same.
 settled_board() {
   keep_board board-before.png
-  wait_for "the board on $1 did not settle" \
+  wait_for "the board on $1 to settle" \
     "keep_board board-now.png; compare -metric AE \"\$shots/board-before.png\" \"\$shots/board-now.png\" null: 2>/dev/null || { mv \"\$shots/board-now.png\" \"\$shots/board-before.png\"; false; }"
   mv "$shots/board-now.png" "$shots/$2"
   rm -f "$shots/board-before.png"
@@ -69,10 +60,10 @@ read -r LX LY < <(e2e_origin "$board")
 kill "$E2E_PID"
 wait "$E2E_PID" 2>/dev/null || true
 E2E_PID=""
-for _ in $(seq 1 100); do
-  e2e_find_window "^Н и НН в прилагательных\$" >/dev/null || break
-  sleep 0.1
-done
+linux_board_gone() {
+  ! e2e_find_window "^Н и НН в прилагательных\$" >/dev/null
+}
+e2e_wait "the Linux build's board to close" linux_board_gone
 
 # --- The Windows build under Wine --------------------------------------------------------------
 # A prefix of its own: Wine's desktop process keeps the display of the run that started it, and
@@ -103,7 +94,7 @@ echo "e2e_wine_sorting: the board's client area at $X, $Y, the Linux one's at $L
 
 # --- "Вариант 1" with a click, then the sorting window's keys --------------------------------
 xdotool mousemove $((BX + 19 + 54 + 55)) $((BY + 16 + 24 + 12)) click 1
-sorting=$(e2e_wait_window "^Н и НН в прилагательных\$" 397 300) || fail "the sorting window did not open"
+sorting=$(e2e_wait_window "^Н и НН в прилагательных\$" 397) || fail "the sorting window did not open"
 read -r SX SY < <(e2e_origin "$sorting")
 # The keyboard goes where the pointer rests (no window manager): a still corner of the window.
 xdotool mousemove $((SX + 5)) $((SY + 480))
@@ -111,22 +102,22 @@ NAVY=000080
 word_y() { echo $((SY + 16 + 16 + 21 * ($1 - 1) + 8)); }
 navy_word() { count 110 20 $((SX + 24 + 32)) $(($(word_y "$1") - 10)) $NAVY; }
 word_gone() { [ "$(count 60 14 $((SX + 24 + 34)) $(($(word_y "$1") - 7)) FFFFCA)" -eq 840 ]; }
-wait_for "the sorting window was not drawn" "[ \$(count 60 14 \$((SX + 24 + 34)) \$((\$(word_y 1) - 7)) FFFFCA) -lt 840 ]"
+wait_for "the sorting window drawn" "[ \$(count 60 14 \$((SX + 24 + 34)) \$((\$(word_y 1) - 7)) FFFFCA) -lt 840 ]"
 
 xdotool key Tab
-wait_for "Tab did not put the focus mark on the first word" "[ \$(navy_word 1) -gt 20 ]"
+wait_for "the focus mark on the first word after Tab" "[ \$(navy_word 1) -gt 20 ]"
 codes=(n nn n n nn nn n n n nn nn n nn nn n nn nn nn n nn)
 for k in $(seq 1 20); do
   if [ "${codes[$((k - 1))]}" = n ]; then xdotool key 1; else xdotool key 2; fi
-  wait_for "word $k stayed in the list after its key" "word_gone $k"
+  wait_for "word $k gone from the list after its key" "word_gone $k"
 done
 convert "$screen" -crop "397x487+$SX+$SY" +repage "$shots/wine-sorting-all-placed.png"
 xdotool key shift+Tab space
-wait_for "no Ура-а-а ! after Проверить" "[ \$(count 80 16 \$((SX + 208 + 46)) \$((SY + 387 + 16)) FFFF00) -gt 20 ]"
+wait_for "Ура-а-а ! after Проверить" "[ \$(count 80 16 \$((SX + 208 + 46)) \$((SY + 387 + 16)) FFFF00) -gt 20 ]"
 convert "$screen" -crop "397x487+$SX+$SY" +repage "$shots/wine-sorting-passed.png"
 # "Дальше" is the first shown button now: it closes the window, and the board shows the mark.
 xdotool key Tab space
-wait_for "the board shows no completion mark for Вариант 1" \
+wait_for "the completion mark for Вариант 1 on the board" \
   "! e2e_find_window '^Н и НН в прилагательных\$' 397 >/dev/null && [ \$(convert \"\$screen\" -crop \"35x35+\$((BX + 19 + 17))+\$((BY + 16 + 21))\" -fx 'r > 0.7 && g < 0.4 && b < 0.4 ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:) -gt 10 ]"
 keep_board wine-board-passed.png
 echo "e2e_wine_sorting: passed; screenshots in $shots"

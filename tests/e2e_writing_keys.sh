@@ -32,11 +32,12 @@ log="$shots/atspi.log"
 /usr/bin/python3 "$here/support/atspi_writing.py" listen "$log" 2>"$shots/atspi.stderr" &
 listener=$!
 E2E_ON_EXIT="kill $listener 2>/dev/null; wait $listener 2>/dev/null"
-for _ in $(seq 1 100); do
-  grep -q '^ready$' "$log" 2>/dev/null && break
+listener_ready() {
+  grep -q '^ready$' "$log" 2>/dev/null && return 0
   kill -0 "$listener" 2>/dev/null || e2e_fail "the AT-SPI listener did not start: $(cat "$shots/atspi.stderr")"
-  sleep 0.1
-done
+  return 1
+}
+e2e_wait "the AT-SPI listener to be ready" listener_ready
 
 # Assistive technology on, as when a screen reader runs.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -71,13 +72,15 @@ shot_until() {
 navy_at() {
   [ "$(e2e_pixel "$1" "$2" "$3")" = "000080" ]
 }
-# Waits for the bus to carry an event: kind, role, name [, description].
-heard() {
-  for _ in $(seq 1 50); do
-    /usr/bin/python3 "$here/support/atspi_writing.py" expect "$log" "$@" 2>/dev/null && return 0
-    sleep 0.1
-  done
+# Waits for the bus to carry an event: kind, role, name [, description]. When it does not come,
+# says how long it waited and returns 1; the caller names the step.
+expect_event() {
   /usr/bin/python3 "$here/support/atspi_writing.py" expect "$log" "$@"
+}
+heard() {
+  e2e_poll expect_event "$@" 2>/dev/null && return 0
+  echo "e2e_writing_keys: $(e2e_waited_in_vain "the event $*")" >&2
+  expect_event "$@"
 }
 
 # --- The board: the focus starts on "Вариант 1"; Tab passes the disabled variants to

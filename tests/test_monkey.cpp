@@ -19,6 +19,7 @@
 #include "SortingExercise.h"
 #include "SortingWindow.h"
 #include "TsButton.h"
+#include "VariantOneWords.h"
 #include "WindowSet.h"
 #include "WritingEditBox.h"
 #include "WritingExercise.h"
@@ -355,7 +356,7 @@ private:
             QWidget *w = m_dice.pick(shownWindows());
             m_in.move(w, m_in.pointIn(w, controlIn(w)));
         }
-        const bool single = kSortingWords[std::size_t(k - 1)].answerCode == kSingleNCode;
+        const bool single = std::string_view(kVariantOneWords.at(std::size_t(k - 1)).code) == "n";
         const int aim = right ? 0 : m_dice.below(10);
         QWidget *onto = nullptr;
         if (aim < 6) {
@@ -423,7 +424,7 @@ private:
         auto *box = qobject_cast<WritingEditBox *>(QApplication::focusWidget());
         if (box && box->window() == m_windows->writing() && m_dice.chance(75)) {
             const int word = box->objectName().mid(4).toInt();
-            const auto expected = kWritingWords[std::size_t(word - 1)].expected;
+            const std::string_view expected = kVariantOneWords.at(std::size_t(word - 1)).written;
             // Select what is there, as the pupil does before typing a word anew.
             m_in.key(window, Qt::Key_A, QStringLiteral("a"), Qt::ControlModifier);
             m_in.type(window, QString::fromUtf8(expected.data(), qsizetype(expected.size())));
@@ -442,7 +443,7 @@ private:
         // A word not yet written right, if any is left.
         std::vector<int> unwritten;
         for (int k = 1; k <= WritingView::kWordCount; ++k) {
-            const auto expected = kWritingWords[std::size_t(k - 1)].expected;
+            const std::string_view expected = kVariantOneWords.at(std::size_t(k - 1)).written;
             auto *box =
                 m_windows->writing()->findChild<WritingEditBox *>(QStringLiteral("Edit%1").arg(k));
             if (box->isHidden() ||

@@ -3,6 +3,7 @@
 // each of them) and the whole view compared after every step with what the window must show in
 // each state.
 #include "SortingExercise.h"
+#include "VariantOneWords.h"
 
 #include <gtest/gtest.h>
 
@@ -38,21 +39,9 @@ void PrintTo(const SortingCounters &c, std::ostream *os)
 
 namespace {
 
-// The list as the pupil must see it, kept apart from the program's table so that a slip in
-// either shows up.
-struct ListedWord
-{
-    const char *caption;
-    const char *code;
-};
-
-const ListedWord kListed[kSortingWordCount] = {
-    {"ледя_ой", "n"},      {"лу_ый", "nn"},    {"орли_ый", "n"},    {"ветре_ый", "n"},
-    {"авиацио_ый", "nn"},  {"пусты_ый", "nn"}, {"глиня_ый", "n"},   {"кожа_ый", "n"},
-    {"журавли_ый", "n"},   {"со_ый", "nn"},    {"стари_ый", "nn"},  {"травя_ой", "n"},
-    {"соломе_ый", "nn"},   {"тума_ый", "nn"},  {"серебря_ый", "n"}, {"экскурсио_ый", "nn"},
-    {"безветре_ый", "nn"}, {"дли_ый", "nn"},   {"песча_ый", "n"},   {"деревя_ый", "nn"},
-};
+// The list as the pupil must see it (VariantOneWords.h), kept apart from the program's table so
+// that a slip in either shows up.
+constexpr const auto &kListed = kVariantOneWords;
 
 const char *rightCode(int n)
 {

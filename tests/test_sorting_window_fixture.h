@@ -11,6 +11,7 @@
 #include "QtPrinting.h"
 #include "SortingWindow.h"
 #include "TsButton.h"
+#include "VariantOneWords.h"
 #include "WindowRules.h"
 #include "WindowSet.h"
 
@@ -30,21 +31,9 @@
 
 namespace sorting_test {
 
-// The word list as the pupil sees it: caption and answer code of word k at [k - 1].
-struct Word
-{
-    const char *caption;
-    const char *code;
-};
-// clang-format off
-inline const Word kWords[20] = {
-    {"ледя_ой", "n"},     {"лу_ый", "nn"},      {"орли_ый", "n"},      {"ветре_ый", "n"},
-    {"авиацио_ый", "nn"}, {"пусты_ый", "nn"},   {"глиня_ый", "n"},     {"кожа_ый", "n"},
-    {"журавли_ый", "n"},  {"со_ый", "nn"},      {"стари_ый", "nn"},    {"травя_ой", "n"},
-    {"соломе_ый", "nn"},  {"тума_ый", "nn"},    {"серебря_ый", "n"},   {"экскурсио_ый", "nn"},
-    {"безветре_ый", "nn"}, {"дли_ый", "nn"},    {"песча_ый", "n"},     {"деревя_ый", "nn"},
-};
-// clang-format on
+// The word list as the pupil sees it (VariantOneWords.h): caption and answer code of word k at
+// [k - 1].
+inline constexpr const auto &kWords = kVariantOneWords;
 
 // The cursor the pupil sees while the override cursor is set; -1 when none is.
 inline int overrideShape()

@@ -2,6 +2,7 @@
 // counters, and the effects asked of the window, in order and with the view as it stood when each
 // effect was asked for.
 
+#include "VariantOneWords.h"
 #include "WritingExercise.h"
 
 #include <gtest/gtest.h>
@@ -93,10 +94,11 @@ std::set<int> allBoxes()
 
 std::vector<std::string> rightAnswers()
 {
-    return {"ледяной",       "лунный",       "орлиный",    "ветреный",   "авиационный",
-            "пустынный",     "глиняный",     "кожаный",    "журавлиный", "сонный",
-            "старинный",     "травяной",     "соломенный", "туманный",   "серебряный",
-            "экскурсионный", "безветренный", "длинный",    "песчаный",   "деревянный"};
+    std::vector<std::string> texts;
+    for (const VariantOneWord &word : kVariantOneWords) {
+        texts.emplace_back(word.written);
+    }
+    return texts;
 }
 
 // The right answers with the text of one word (1 to 20) replaced.
@@ -176,23 +178,12 @@ protected:
 
 TEST(WritingWords, TwentyCaptionsAndWordsInDisplayOrder)
 {
-    const std::vector<std::pair<std::string, std::string>> table = {
-        {"ледя_ой", "ледяной"},          {"лу_ый", "лунный"},
-        {"орли_ый", "орлиный"},          {"ветре_ый", "ветреный"},
-        {"авиацио_ый", "авиационный"},   {"пусты_ый", "пустынный"},
-        {"глиня_ый", "глиняный"},        {"кожа_ый", "кожаный"},
-        {"журавли_ый", "журавлиный"},    {"со_ый", "сонный"},
-        {"стари_ый", "старинный"},       {"травя_ой", "травяной"},
-        {"соломе_ый", "соломенный"},     {"тума_ый", "туманный"},
-        {"серебря_ый", "серебряный"},    {"экскурсио_ый", "экскурсионный"},
-        {"безветре_ый", "безветренный"}, {"дли_ый", "длинный"},
-        {"песча_ый", "песчаный"},        {"деревя_ый", "деревянный"},
-    };
-    ASSERT_EQ(kWritingWords.size(), table.size());
-    for (std::size_t i = 0; i < table.size(); ++i) {
+    const auto &table = kVariantOneWords;
+    ASSERT_EQ(kWritingWords.size(), std::size(table));
+    for (std::size_t i = 0; i < std::size(table); ++i) {
         SCOPED_TRACE("word " + std::to_string(i + 1));
-        EXPECT_EQ(kWritingWords[i].caption, table[i].first);
-        EXPECT_EQ(kWritingWords[i].expected, table[i].second);
+        EXPECT_EQ(kWritingWords[i].caption, table[i].caption);
+        EXPECT_EQ(kWritingWords[i].expected, table[i].written);
     }
 }
 
@@ -200,16 +191,13 @@ TEST(WritingWords, TwentyCaptionsAndWordsInDisplayOrder)
 // the one the sorting exercise uses for the same words ("ветреный" single, "деревянный" double).
 TEST(WritingWords, CaptionIsTheWordWithItsNOrNnGapped)
 {
-    const std::vector<std::string> codes = {"n", "nn", "n",  "n",  "nn", "nn", "n",
-                                            "n", "n",  "nn", "nn", "n",  "nn", "nn",
-                                            "n", "nn", "nn", "nn", "n",  "nn"};
     for (std::size_t i = 0; i < kWritingWords.size(); ++i) {
         SCOPED_TRACE("word " + std::to_string(i + 1));
         const std::string caption(kWritingWords[i].caption);
         const auto gap = caption.find('_');
         ASSERT_NE(gap, std::string::npos);
         EXPECT_EQ(caption.find('_', gap + 1), std::string::npos);
-        const std::string letters = codes[i] == "n" ? "н" : "нн";
+        const std::string letters = std::string(kVariantOneWords[i].code) == "n" ? "н" : "нн";
         EXPECT_EQ(caption.substr(0, gap) + letters + caption.substr(gap + 1),
                   kWritingWords[i].expected);
     }
@@ -436,7 +424,7 @@ TEST(WritingAnswers, AnyOneWordLeftWithItsGapFails)
 {
     for (int word = 1; word <= 20; ++word) {
         SCOPED_TRACE(word);
-        const std::string caption(kWritingWords[word - 1].caption);
+        const std::string caption(kVariantOneWords[word - 1].caption);
         EXPECT_FALSE(writingAnswersMatch(answersWith(word, caption)));
         EXPECT_FALSE(writingAnswersMatch(answersWith(word, "")));
     }

@@ -11,6 +11,7 @@
 #include "HelpWindow.h"
 #include "QtPrinting.h"
 #include "TsButton.h"
+#include "VariantOneWords.h"
 #include "WindowRules.h"
 #include "WindowSet.h"
 #include "WritingEditBox.h"
@@ -34,17 +35,15 @@
 
 namespace writingwindow {
 
-// The gapped caption and the expected word of word (1 to 20), from the exercise's own table,
-// which the logic's tests hold to the word list.
+// The gapped caption and the expected word of word (1 to 20), from the word list as the pupil
+// must see it (VariantOneWords.h), not from the program's own table.
 inline QString caption(int word)
 {
-    const std::string_view text = kWritingWords.at(std::size_t(word - 1)).caption;
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return QString::fromUtf8(kVariantOneWords.at(std::size_t(word - 1)).caption);
 }
 inline QString answer(int word)
 {
-    const std::string_view text = kWritingWords.at(std::size_t(word - 1)).expected;
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return QString::fromUtf8(kVariantOneWords.at(std::size_t(word - 1)).written);
 }
 
 // Where a window stands when its frame is centred on its screen. At the first showing the

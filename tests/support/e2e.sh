@@ -12,6 +12,7 @@
 #   e2e_find_window <name> [width]      a visible window with that name (regex) and client width
 #   e2e_poll <command...>               runs the command until it succeeds; 1 after E2E_TIMEOUT
 #   e2e_wait <what> <command...>        the same, and a failure naming what was awaited
+#   e2e_waited_in_vain <what>           that failure's words, for a script that fails its own way
 #   e2e_wait_screen <file.png> <what> <command...>
 #                                       screenshots into the file until the command succeeds
 #   e2e_wait_window <name> [width]      e2e_find_window, polled
@@ -21,7 +22,7 @@
 #   e2e_origin <window>                 "X Y" of the window's client area on the screen
 #   e2e_screenshot <file.png>           the whole screen
 #   e2e_pixel <file.png> <x> <y>        the colour of one pixel as RRGGBB
-#   e2e_wait_exit [tenths]              waits for the program to end; its exit code in E2E_CODE
+#   e2e_wait_exit                       waits for the program to end; its exit code in E2E_CODE
 #   e2e_russian_xkb <folder>            keyboard data with a Russian "us" layout; prints its path
 #
 # A script may set E2E_ON_EXIT to a command of its own cleanup; it runs before the X server goes.
@@ -252,7 +253,12 @@ e2e_poll() {
 e2e_wait() {
   local what=${1:?what is awaited}
   shift
-  e2e_poll "$@" || { e2e_check_alive && e2e_fail "waited ${E2E_TIMEOUT} s in vain for: $what"; }
+  e2e_poll "$@" || { e2e_check_alive && e2e_fail "$(e2e_waited_in_vain "$what")"; }
+}
+
+# What a wait that gave up says, the same in every script, whatever function reports it.
+e2e_waited_in_vain() {
+  echo "waited ${E2E_TIMEOUT} s in vain for: $*"
 }
 
 # Takes a screenshot into a file and runs a command (which reads that file) on it.
