@@ -2,36 +2,16 @@
 
 #include <QAccessible>
 #include <QHash>
-#include <QWidget>
+#include <QObject>
+#include <QString>
 
 namespace accessible_factory {
 namespace {
 
-struct Registry
+QHash<QString, Maker> &registry()
 {
-    QHash<QString, Maker> byClass;
-    // Window class, then object name.
-    QHash<QString, QHash<QString, Maker>> byControl;
-};
-
-Registry &registry()
-{
-    static Registry r;
-    return r;
-}
-
-Maker controlMaker(QObject *object)
-{
-    if (!object->isWidgetType() || object->objectName().isEmpty()) {
-        return nullptr;
-    }
-    const QWidget *window = static_cast<QWidget *>(object)->window();
-    const auto controls =
-        registry().byControl.constFind(QLatin1StringView(window->metaObject()->className()));
-    if (controls == registry().byControl.cend()) {
-        return nullptr;
-    }
-    return controls->value(object->objectName(), nullptr);
+    static QHash<QString, Maker> byClass;
+    return byClass;
 }
 
 // Qt asks with each class name of the object in turn, its own first; the registry answers
@@ -42,10 +22,7 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     if (!object || className != QLatin1StringView(object->metaObject()->className())) {
         return nullptr;
     }
-    if (Maker make = registry().byClass.value(className, nullptr)) {
-        return make(object);
-    }
-    if (Maker make = controlMaker(object)) {
+    if (Maker make = registry().value(className, nullptr)) {
         return make(object);
     }
     return nullptr;
@@ -65,13 +42,7 @@ void installOnce()
 void addClass(const char *className, Maker make)
 {
     installOnce();
-    registry().byClass.insert(QString::fromLatin1(className), make);
-}
-
-void addControl(const char *windowClass, const QString &objectName, Maker make)
-{
-    installOnce();
-    registry().byControl[QString::fromLatin1(windowClass)].insert(objectName, make);
+    registry().insert(QString::fromLatin1(className), make);
 }
 
 } // namespace accessible_factory

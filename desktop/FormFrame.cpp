@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
+#include <QTextLayout>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -85,12 +87,11 @@ void setupFormFrame(QWidget *form, const QString &caption, QSize outer, const QC
     form->setAccessibleName(caption);
 }
 
-QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
-                         const QFont &font, const QColor &color, const QColor &background)
+void setUpLabel(QLabel *label, const QString &name, const QString &text, int x, int y,
+                const QFont &font, const QColor &color, const QColor &background)
 {
     // Named before its text is set: setting the text is the label's first word to assistive
-    // technology, and the program's accessibility factory knows some labels by their names.
-    auto *label = new QLabel(parent);
+    // technology.
     label->setObjectName(name);
     label->setText(text);
     label->setAccessibleName(text.simplified());
@@ -108,7 +109,35 @@ QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &te
     }
     label->setPalette(pal);
     label->move(x, y);
+}
+
+QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
+                         const QFont &font, const QColor &color, const QColor &background)
+{
+    auto *label = new QLabel(parent);
+    setUpLabel(label, name, text, x, y, font, color, background);
     return label;
+}
+
+int wrappedLineCount(const QFont &font, const QString &text, int wrapWidth)
+{
+    if (wrapWidth <= 0) {
+        return 1;
+    }
+    // Laid out as the label lays it out: broken at word boundaries, the blanks at a break taking
+    // no room.
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(wrapWidth);
+        ++lines;
+    }
+    layout.endLayout();
+    return std::max(1, lines);
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
@@ -118,11 +147,8 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
     const QFontMetrics fm(font);
     if (wrapWidth > 0) {
         label->setWordWrap(true);
-        const QRect box =
-            fm.boundingRect(QRect(0, 0, wrapWidth, 10000), Qt::TextWordWrap | Qt::AlignLeft, text);
-        // The measured box can be a pixel taller than its lines; count whole lines.
-        const int lines = std::max(1, qRound(box.height() / double(fm.lineSpacing())));
-        label->setGeometry(x, y, wrapWidth, lines * fm.lineSpacing());
+        label->setGeometry(x, y, wrapWidth,
+                           wrappedLineCount(font, text, wrapWidth) * fm.lineSpacing());
     } else {
         label->setGeometry(x, y, fm.horizontalAdvance(text), fm.height());
     }
@@ -138,10 +164,9 @@ void setLabelText(QLabel *label, const QString &text)
     label->resize(metrics.horizontalAdvance(text), metrics.height());
 }
 
-QLabel *makePicture(QWidget *parent, const QString &name, const QString &shows, const QString &file,
-                    const QRect &box, PictureFit fit)
+void setUpPicture(QLabel *picture, const QString &name, const QString &shows, const QString &file,
+                  const QRect &box, PictureFit fit)
 {
-    auto *picture = new QLabel(parent);
     picture->setObjectName(name);
     picture->setAccessibleName(shows);
     picture->setContentsMargins(0, 0, 0, 0);
@@ -152,13 +177,20 @@ QLabel *makePicture(QWidget *parent, const QString &name, const QString &shows, 
     QWidget *window = picture->window();
     if (window->isVisible()) {
         givePicture(picture, file);
-        return picture;
+        return;
     }
     auto *loader = window->findChild<PictureLoader *>(QString(), Qt::FindDirectChildrenOnly);
     if (!loader) {
         loader = new PictureLoader(window);
     }
     loader->add(picture, file);
+}
+
+QLabel *makePicture(QWidget *parent, const QString &name, const QString &shows, const QString &file,
+                    const QRect &box, PictureFit fit)
+{
+    auto *picture = new QLabel(parent);
+    setUpPicture(picture, name, shows, file, box, fit);
     return picture;
 }
 

@@ -39,6 +39,14 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
 QLabel *makeUnsizedLabel(QWidget *parent, const QString &name, const QString &text, int x, int y,
                          const QFont &font, const QColor &color, const QColor &background);
 
+// Sets up a label of one of our own label classes as makeUnsizedLabel sets up a plain one.
+void setUpLabel(QLabel *label, const QString &name, const QString &text, int x, int y,
+                const QFont &font, const QColor &color, const QColor &background);
+
+// How many lines `text` takes in `font` when a label wraps it at word boundaries within
+// `wrapWidth` (1 when it does not wrap): the one measure of every wrapped label's height.
+int wrappedLineCount(const QFont &font, const QString &text, int wrapWidth);
+
 // Gives a label a new text and sizes it to that text, as makeLabel sized it to its first one.
 void setLabelText(QLabel *label, const QString &text);
 
@@ -53,3 +61,6 @@ enum class PictureFit { Natural, Stretched };
 // and is reported on the standard error output.
 QLabel *makePicture(QWidget *parent, const QString &name, const QString &shows, const QString &file,
                     const QRect &box, PictureFit fit);
+// Sets up a picture of one of our own label classes as makePicture sets up a plain one.
+void setUpPicture(QLabel *picture, const QString &name, const QString &shows, const QString &file,
+                  const QRect &box, PictureFit fit);

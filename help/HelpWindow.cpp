@@ -6,8 +6,6 @@
 #include "WindowRules.h"
 
 #include <QLabel>
-#include <QTextLayout>
-#include <QTextOption>
 
 #include <algorithm>
 
@@ -20,27 +18,6 @@ constexpr TColor kDoubleNnCardColor = ColorFromRgb(255, 234, 223);
 // Every text line of the card is 16 pixels high, the cell of the card's 13-pixel font; the
 // labels stand 16 pixels apart and grow by whole lines of that height.
 constexpr int kLineHeight = 16;
-
-// How many lines a text takes when it wraps at word boundaries within `wrapWidth` (one line
-// when it does not wrap). Blanks at a break take no room, as when the label draws the text.
-int lineCount(const QFont &font, const QString &text, int wrapWidth)
-{
-    if (wrapWidth <= 0) {
-        return 1;
-    }
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    int lines = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(wrapWidth);
-        ++lines;
-    }
-    layout.endLayout();
-    return std::max(lines, 1);
-}
 
 // One of the two cards: a panel with a raised outer and a lowered inner bevel, 2 pixels each.
 BevelPanel *makeCard(QWidget *form, const QString &name, const QRect &geometry, TColor color)
@@ -57,7 +34,7 @@ QLabel *addText(BevelPanel *card, const QString &name, const QString &text, QPoi
     const QFont font = desktopFont(QStringLiteral("Verdana"), 13, true, underline);
     QLabel *label = makeLabel(card, name, text, at.x(), at.y(), font, toQColor(color),
                               toQColor(card->color()), wrapWidth);
-    label->resize(label->width(), lineCount(font, text, wrapWidth) * kLineHeight);
+    label->resize(label->width(), wrappedLineCount(font, text, wrapWidth) * kLineHeight);
     return label;
 }
 

@@ -3,16 +3,18 @@
 #include "Announcer.h"
 #include "BevelPanel.h"
 #include "DesktopLook.h"
+#include "DropPicture.h"
 #include "FormFrame.h"
 #include "ProgramButton.h"
-#include "SortingAccessible.h"
+#include "SortingWordLabel.h"
 #include "SpokenText.h"
 #include "TsButton.h"
 #include "WindowRules.h"
-#include "WordDrag.h"
 #include "WordPicker.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 #include <utility>
 #include <vector>
@@ -36,11 +38,10 @@ constexpr int kTargetPanelHeight = 232;
 constexpr int kWordLeft = 34;
 constexpr int kFirstWordTop = 16;
 constexpr int kWordPitch = 21;
-constexpr int kWordHeight = 16;
 
-QString hintOf(const QWidget *control)
+QString fromUtf8(std::string_view text)
 {
-    return control->property(SortingWindow::kHintProperty).toString();
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -48,16 +49,11 @@ QString hintOf(const QWidget *control)
 SortingWindow::SortingWindow(QWidget *parent) : QWidget(parent), m_exercise(*this)
 {
     setObjectName(QStringLiteral("Form2"));
-    // Before any control is made: the word list, the words and the pictures are known to
-    // assistive technology by their own interfaces from their first moment.
-    sorting_accessible::registerControls();
     setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), QSize(405, 521),
                    toQColor(cl3DLight), TitleBar::SystemMenuAndClose);
     // The window's own font; every control names its own.
     setFont(msSansSerif(11));
     setFirstPlacement(this, FirstPlacement::CentreOnScreen);
-
-    m_drag = new WordDrag(this);
     // In creation order: a later panel lies above an earlier one where they overlap.
     createWordList();
     createCheckPanel();
@@ -70,9 +66,8 @@ SortingWindow::SortingWindow(QWidget *parent) : QWidget(parent), m_exercise(*thi
     showOpeningView();
 }
 
-// Out of line, where WordDrag is complete. The word list, which hears of the window's hiding
-// and of the focus leaving while ~QWidget runs, keeps its own copy of the view and reads nothing
-// of this class then.
+// The word list, which hears of the window's hiding and of the focus leaving while ~QWidget runs,
+// keeps its own copy of the view and reads nothing of this class then.
 SortingWindow::~SortingWindow() = default;
 
 void SortingWindow::createWordList()
@@ -80,22 +75,13 @@ void SortingWindow::createWordList()
     m_wordListPanel = new WordPicker(this);
     setUpBevelPanel(m_wordListPanel, QStringLiteral("Panel3"), QStringLiteral("Слова"),
                     QRect(24, 16, 172, 449), kWordListColor, Bevel::Raised, Bevel::Lowered, 3);
-    const QFont font = verdanaBold(13);
     for (int k = 1; k <= kSortingWordCount; ++k) {
-        const SortingWord &word = kSortingWords[static_cast<std::size_t>(k - 1)];
-        const QString caption =
-            QString::fromUtf8(word.caption.data(), static_cast<qsizetype>(word.caption.size()));
-        QLabel *label = makeLabel(m_wordListPanel, QStringLiteral("Label%1").arg(k + 2), caption,
-                                  kWordLeft, kFirstWordTop + kWordPitch * (k - 1), font,
-                                  toQColor(clWindowText), toQColor(kWordListColor));
-        label->resize(label->width(), kWordHeight);
-        label->setCursor(Qt::PointingHandCursor);
-        label->setProperty(kHintProperty,
-                           QString::fromLatin1(word.answerCode.data(),
-                                               static_cast<qsizetype>(word.answerCode.size())));
-        m_drag->addWord(label, k);
-        m_wordListPanel->setWord(k, label);
-        m_wordLabels[static_cast<std::size_t>(k - 1)] = label;
+        const SortingWord &entry = kSortingWords[static_cast<std::size_t>(k - 1)];
+        auto *word = new SortingWordLabel(k, fromUtf8(entry.caption), fromUtf8(entry.answerCode),
+                                          toQColor(kWordListColor), m_wordListPanel);
+        word->move(kWordLeft, kFirstWordTop + kWordPitch * (k - 1));
+        m_wordListPanel->setWord(k, word);
+        m_words[static_cast<std::size_t>(k - 1)] = word;
     }
 }
 
@@ -135,6 +121,11 @@ void SortingWindow::createCheckPanel()
     connect(m_checkButton, &TsButton::clicked, this, &SortingWindow::onCheckClicked);
     connect(m_retryButton, &TsButton::clicked, this, &SortingWindow::onRetryClicked);
     connect(m_nextButton, &TsButton::clicked, this, &SortingWindow::onNextClicked);
+    // A press on a button is a press elsewhere than on a word or a picture: it lets go of a
+    // picked word, as a press on the window's background does.
+    for (TsButton *button : {m_checkButton, m_retryButton, m_nextButton}) {
+        connect(button, &TsButton::pressed, this, &SortingWindow::letGo);
+    }
 }
 
 void SortingWindow::createTargetPanel()
@@ -144,17 +135,20 @@ void SortingWindow::createTargetPanel()
                        QRect(kColumnLeft, kTargetPanelTopLow, kColumnWidth, kTargetPanelHeight),
                        kTargetPanelColor, Bevel::Lowered, Bevel::Raised, 3);
     // Both at their natural size; the НН picture is a column wider than its box and is cut.
-    m_doubleNPicture = makePicture(
-        m_targetPanel, QStringLiteral("Image2"), QStringLiteral("Буквы НН"),
-        QStringLiteral(":/assets/PictureNN.bmp"), QRect(29, 24, 102, 87), PictureFit::Natural);
-    m_doubleNPicture->setProperty(kHintProperty, QStringLiteral("nn"));
-    m_singleNPicture = makePicture(
-        m_targetPanel, QStringLiteral("Image1"), QStringLiteral("Буква Н"),
-        QStringLiteral(":/assets/PictureN.bmp"), QRect(29, 120, 102, 88), PictureFit::Natural);
-    m_singleNPicture->setProperty(kHintProperty, QStringLiteral("n"));
-    // Both pictures take every word, whatever it is and whenever it comes.
-    m_drag->addTarget(m_singleNPicture, [this](int word) { onSingleNDropped(word); });
-    m_drag->addTarget(m_doubleNPicture, [this](int word) { onDoubleNDropped(word); });
+    m_doubleNPicture = new DropPicture(
+        QString::fromLatin1(kDoubleNCode.data(), qsizetype(kDoubleNCode.size())), m_targetPanel);
+    setUpPicture(m_doubleNPicture, QStringLiteral("Image2"), QStringLiteral("Буквы НН"),
+                 QStringLiteral(":/assets/PictureNN.bmp"), QRect(29, 24, 102, 87),
+                 PictureFit::Natural);
+    m_singleNPicture = new DropPicture(
+        QString::fromLatin1(kSingleNCode.data(), qsizetype(kSingleNCode.size())), m_targetPanel);
+    setUpPicture(m_singleNPicture, QStringLiteral("Image1"), QStringLiteral("Буква Н"),
+                 QStringLiteral(":/assets/PictureN.bmp"), QRect(29, 120, 102, 88),
+                 PictureFit::Natural);
+    for (DropPicture *picture : {m_doubleNPicture, m_singleNPicture}) {
+        connect(picture, &DropPicture::wordDropped, this,
+                [this, picture](int word) { dropOnPicture(picture, word); });
+    }
 }
 
 void SortingWindow::createInstructionPanel()
@@ -184,6 +178,7 @@ void SortingWindow::createHelpPanel()
     m_helpButton = makeProgramButton(m_helpPanel, QStringLiteral("sButton3"),
                                      QStringLiteral("Помогите!"), QRect(31, 16, 100, 25), look);
     connect(m_helpButton, &TsButton::clicked, this, &SortingWindow::onHelpClicked);
+    connect(m_helpButton, &TsButton::pressed, this, &SortingWindow::letGo);
 }
 
 void SortingWindow::createAdvicePanel()
@@ -203,17 +198,9 @@ void SortingWindow::createAdvicePanel()
 void SortingWindow::createPicker()
 {
     m_announcer = new Announcer(this);
-    m_wordListPanel->setTargets(
-        m_doubleNPicture, m_singleNPicture, m_announcer,
-        [this](QLabel *picture, int word) { dropOnPicture(picture, word); });
-    connect(m_drag, &WordDrag::clicked, m_wordListPanel, &WordPicker::wordClicked);
-    sorting_accessible::describeWordList(m_wordListPanel, m_wordListPanel);
-    for (int k = 1; k <= kSortingWordCount; ++k) {
-        sorting_accessible::describeWord(m_wordLabels[static_cast<std::size_t>(k - 1)], k,
-                                         m_wordListPanel);
-    }
-    sorting_accessible::describePicture(m_doubleNPicture, m_wordListPanel);
-    sorting_accessible::describePicture(m_singleNPicture, m_wordListPanel);
+    m_wordListPanel->setPictures(m_doubleNPicture, m_singleNPicture, m_announcer);
+    connect(m_wordListPanel, &WordPicker::dropRequested, this,
+            [this](int word, const DropPicture *picture) { dropOnPicture(picture, word); });
 }
 
 void SortingWindow::setKeyboardOrder()
@@ -271,8 +258,8 @@ void SortingWindow::render()
         {m_praise, view.praiseVisible},
     };
     // clang-format on
-    for (std::size_t i = 0; i < m_wordLabels.size(); ++i) {
-        visibility.emplace_back(m_wordLabels[i], view.wordVisible[i]);
+    for (std::size_t i = 0; i < m_words.size(); ++i) {
+        visibility.emplace_back(m_words[i], view.wordVisible[i]);
     }
 
     // A control that goes takes the focus with it to the window itself, not on to the next
@@ -289,29 +276,52 @@ void SortingWindow::render()
     m_wordListPanel->viewChanged(view);
 }
 
-void SortingWindow::onSingleNDropped(int word)
-{
-    dropOnPicture(m_singleNPicture, word);
-}
-
-void SortingWindow::onDoubleNDropped(int word)
-{
-    dropOnPicture(m_doubleNPicture, word);
-}
-
-void SortingWindow::dropOnPicture(const QLabel *picture, int word)
+void SortingWindow::dropOnPicture(const DropPicture *picture, int word)
 {
     const bool shown =
         m_exercise.view().isWordVisible(word) && m_exercise.view().targetPanelVisible;
-    const bool right = m_exercise.dropWord(word, hintOf(picture).toStdString());
+    const bool right = m_exercise.dropWord(word, picture->answerCode().toStdString());
     render();
     m_wordListPanel->dropped(m_exercise.view());
     if (shown) {
         const QString spokenWord =
-            spoken::gappedWord(m_wordLabels[static_cast<std::size_t>(word - 1)]->text());
+            spoken::gappedWord(m_words[static_cast<std::size_t>(word - 1)]->text());
         m_announcer->say(right ? QStringLiteral("%1. Убрано из списка.").arg(spokenWord)
                                : QStringLiteral("%1. Осталось в списке.").arg(spokenWord));
     }
+}
+
+void SortingWindow::letGo()
+{
+    for (SortingWordLabel *word : m_words) {
+        if (word->isDragging()) {
+            word->cancelDrag();
+            return;
+        }
+    }
+    m_wordListPanel->letGo();
+}
+
+void SortingWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Esc, wherever the keyboard is in the window (and from any window while a word is dragged,
+    // since the word holds the keys then), lets go of what the pupil holds.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        letGo();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SortingWindow::mousePressEvent(QMouseEvent *event)
+{
+    // A press that no control took: on the background, a panel or a plain label. The words and
+    // the pictures take their own presses.
+    if (event->button() == Qt::LeftButton) {
+        m_wordListPanel->letGo();
+    }
+    QWidget::mousePressEvent(event);
 }
 
 void SortingWindow::onCheckClicked()

@@ -8,11 +8,12 @@
 
 #include <array>
 
-class BevelPanel;
 class Announcer;
+class BevelPanel;
+class DropPicture;
 class QLabel;
+class SortingWordLabel;
 class TsButton;
-class WordDrag;
 class WordPicker;
 
 // The window of the sorting exercise, "Вариант 1": created hidden at start-up, shown by the
@@ -26,10 +27,6 @@ class SortingWindow : public QWidget, private SortingEffects
 {
     Q_OBJECT
 public:
-    // The name of the property that holds a word's or a picture's answer code. It is never
-    // shown: no control of the window shows hints.
-    static constexpr const char *kHintProperty = "hint";
-
     explicit SortingWindow(QWidget *parent = nullptr);
     ~SortingWindow() override;
 
@@ -39,6 +36,10 @@ public:
 
     // The exercise behind the window: its counters, and the view the window shows.
     const SortingExercise &exercise() const { return m_exercise; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 Q_SIGNALS:
     // The pupil left a passed exercise with "Дальше": the window is already hidden. `slot` is the
@@ -59,9 +60,9 @@ private:
     // Shows the exercise's whole view on the controls.
     void render();
 
-    void onSingleNDropped(int word);
-    void onDoubleNDropped(int word);
-    void dropOnPicture(const QLabel *picture, int word);
+    void dropOnPicture(const DropPicture *picture, int word);
+    // Lets go of what the pupil holds: a word being dragged, or else a picked word.
+    void letGo();
     void onCheckClicked();
     void onRetryClicked();
     void onHelpClicked();
@@ -76,23 +77,22 @@ private:
     SortingExercise m_exercise;
 
     // The controls by role; the comments give their object names.
-    WordPicker *m_wordListPanel = nullptr;                  // Panel3, picks words
-    std::array<QLabel *, kSortingWordCount> m_wordLabels{}; // Label3..Label22
-    BevelPanel *m_checkPanel = nullptr;                     // Panel2
-    QLabel *m_errorsCaption = nullptr;                      // Label1, "Ошибок:"
-    QLabel *m_errorCount = nullptr;                         // Label2
-    QLabel *m_praise = nullptr;                             // Label36, "Ура-а-а !"
-    TsButton *m_checkButton = nullptr;                      // sButton5, "Проверить"
-    TsButton *m_retryButton = nullptr;                      // sButton1, "Заново"
-    TsButton *m_nextButton = nullptr;                       // sButton2, "Дальше"
-    BevelPanel *m_targetPanel = nullptr;                    // Panel1
-    QLabel *m_doubleNPicture = nullptr;                     // Image2
-    QLabel *m_singleNPicture = nullptr;                     // Image1
-    BevelPanel *m_instructionPanel = nullptr;               // Panel4
-    BevelPanel *m_helpPanel = nullptr;                      // Panel5
-    TsButton *m_helpButton = nullptr;                       // sButton3, "Помогите!"
-    BevelPanel *m_advicePanel = nullptr;                    // Panel6
-    WordDrag *m_drag = nullptr;
+    WordPicker *m_wordListPanel = nullptr;                       // Panel3, picks words
+    std::array<SortingWordLabel *, kSortingWordCount> m_words{}; // Label3..Label22
+    BevelPanel *m_checkPanel = nullptr;                          // Panel2
+    QLabel *m_errorsCaption = nullptr;                           // Label1, "Ошибок:"
+    QLabel *m_errorCount = nullptr;                              // Label2
+    QLabel *m_praise = nullptr;                                  // Label36, "Ура-а-а !"
+    TsButton *m_checkButton = nullptr;                           // sButton5, "Проверить"
+    TsButton *m_retryButton = nullptr;                           // sButton1, "Заново"
+    TsButton *m_nextButton = nullptr;                            // sButton2, "Дальше"
+    BevelPanel *m_targetPanel = nullptr;                         // Panel1
+    DropPicture *m_doubleNPicture = nullptr;                     // Image2
+    DropPicture *m_singleNPicture = nullptr;                     // Image1
+    BevelPanel *m_instructionPanel = nullptr;                    // Panel4
+    BevelPanel *m_helpPanel = nullptr;                           // Panel5
+    TsButton *m_helpButton = nullptr;                            // sButton3, "Помогите!"
+    BevelPanel *m_advicePanel = nullptr;                         // Panel6
     Announcer *m_announcer = nullptr; // what a screen reader says as it happens
 
     QPointer<QWidget> m_help;

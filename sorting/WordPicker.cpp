@@ -1,48 +1,47 @@
 #include "WordPicker.h"
 
 #include "Announcer.h"
-#include "DesktopLook.h"
+#include "DropPicture.h"
 #include "FocusMark.h"
+#include "SortingAccessible.h"
+#include "SortingWordLabel.h"
 #include "SpokenText.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
-
-#include <algorithm>
 
 WordPicker::WordPicker(QWidget *parent) : BevelPanel(parent)
 {
+    // Known to assistive technology as a list from its first moment.
+    sorting_accessible::registerClasses();
     // One stop of the keyboard order, reached by Tab only: a click on a word leaves the focus
     // where it was.
     setFocusPolicy(Qt::TabFocus);
 }
 
-void WordPicker::setWord(int n, QLabel *word)
+void WordPicker::setWord(int n, SortingWordLabel *word)
 {
     m_words[static_cast<std::size_t>(n - 1)] = word;
+    connect(word, &SortingWordLabel::pickRequested, this, &WordPicker::pick);
 }
 
-void WordPicker::setTargets(QLabel *doubleN, QLabel *singleN, Announcer *announcer,
-                            DropHandler drop)
+void WordPicker::setPictures(DropPicture *doubleN, DropPicture *singleN, Announcer *announcer)
 {
     m_doubleN = doubleN;
     m_singleN = singleN;
     m_announcer = announcer;
-    m_drop = std::move(drop);
-    m_pictureMark = new FocusMark(doubleN->parentWidget());
+    for (DropPicture *picture : {doubleN, singleN}) {
+        connect(picture, &DropPicture::dropRequested, this, [this, picture] { dropOn(picture); });
+    }
 }
 
-QLabel *WordPicker::label(int n) const
+SortingWordLabel *WordPicker::word(int n) const
 {
     return n >= 1 && n <= kSortingWordCount ? m_words[static_cast<std::size_t>(n - 1)] : nullptr;
 }
 
-QLabel *WordPicker::pictureOf(SortingPick::Picture picture) const
+DropPicture *WordPicker::pictureOf(SortingPick::Picture picture) const
 {
     switch (picture) {
     case SortingPick::Picture::DoubleN:
@@ -55,45 +54,20 @@ QLabel *WordPicker::pictureOf(SortingPick::Picture picture) const
     return nullptr;
 }
 
-QString WordPicker::captionOf(int n) const
-{
-    const QLabel *word = label(n);
-    return word ? word->text() : QString();
-}
-
-bool WordPicker::isFocusOn(int n) const
-{
-    return hasFocus() && m_pick.focusedWord() == n && m_view.isWordVisible(n);
-}
-
-bool WordPicker::isChosenWithFocus(const QWidget *picture) const
-{
-    return hasFocus() && picture && picture == pictureOf(m_pick.chosenPicture()) &&
-           m_view.targetPanelVisible;
-}
-
-void WordPicker::wordClicked(int n)
-{
-    pick(n);
-}
-
 bool WordPicker::pick(int n)
 {
     if (!m_pick.pick(m_view, n)) {
         return false;
     }
     updateMarks();
-    m_announcer->say(QStringLiteral("Взято слово %1.").arg(spoken::gappedWord(captionOf(n))));
+    m_announcer->say(QStringLiteral("Взято слово %1.").arg(spoken::gappedWord(word(n)->text())));
     return true;
 }
 
-bool WordPicker::dropOn(const QLabel *picture)
+void WordPicker::dropOn(DropPicture *picture)
 {
-    const std::string_view code =
-        picture == m_doubleN ? kDoubleNCode : (picture == m_singleN ? kSingleNCode : "");
-    const std::optional<SortingPick::Drop> drop = m_pick.dropPickedOn(m_view, code);
-    dropFrom(drop);
-    return drop.has_value();
+    const std::string_view code = picture == m_doubleN ? kDoubleNCode : kSingleNCode;
+    dropFrom(m_pick.dropPickedOn(m_view, code));
 }
 
 void WordPicker::dropFrom(const std::optional<SortingPick::Drop> &drop)
@@ -101,7 +75,10 @@ void WordPicker::dropFrom(const std::optional<SortingPick::Drop> &drop)
     if (!drop) {
         return;
     }
-    m_drop(drop->code == kDoubleNCode ? m_doubleN : m_singleN, drop->word);
+    // The pick is over: the marks show so before the drop goes on, and nothing here runs after
+    // it.
+    updateMarks();
+    Q_EMIT dropRequested(drop->word, drop->code == kDoubleNCode ? m_doubleN : m_singleN);
 }
 
 void WordPicker::dropped(const SortingView &view)
@@ -120,7 +97,7 @@ void WordPicker::viewChanged(const SortingView &view)
     updateMarks();
 }
 
-void WordPicker::cancel()
+void WordPicker::letGo()
 {
     if (m_pick.pickedWord() == 0) {
         return;
@@ -170,7 +147,7 @@ QRect WordPicker::focusFrame() const
     if (!hasFocus()) {
         return {};
     }
-    const QLabel *focused = label(m_pick.focusedWord());
+    const SortingWordLabel *focused = word(m_pick.focusedWord());
     if (focused && m_view.isWordVisible(m_pick.focusedWord())) {
         return focused->geometry();
     }
@@ -233,13 +210,8 @@ bool WordPicker::handlePickKey(const QKeyEvent *key)
         // Without a picked word the arrows have nothing to choose.
         choosePicture(key->key() == Qt::Key_Right);
         return true;
-    case Qt::Key_Escape:
-        if (picked) {
-            cancel();
-            return true;
-        }
-        return false;
     default:
+        // Esc is the window's: it lets go of whatever the pupil holds, wherever the focus is.
         return false;
     }
 }
@@ -264,84 +236,16 @@ bool WordPicker::choosePicture(bool forward)
     return true;
 }
 
-bool WordPicker::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_watchedWindow && m_pick.pickedWord() != 0) {
-        return watchClicks(event);
-    }
-    return BevelPanel::eventFilter(watched, event);
-}
-
-bool WordPicker::watchClicks(QEvent *event)
-{
-    // A click on a picture drops the picked word there, a click anywhere else in the window or
-    // Esc lets it go. Presses on words are the drag's: a click on one picks it anew.
-    const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        // Esc lets the word go wherever the keyboard is in the window.
-        cancel();
-        return true;
-    }
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) {
-        return false;
-    }
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    QWidget *under = QApplication::widgetAt(mouse->globalPosition().toPoint());
-    if (mouse->button() != Qt::LeftButton || !under || under->window() != window()) {
-        return false;
-    }
-    const bool onPicture = under == m_doubleN || under == m_singleN;
-    if (type == QEvent::MouseButtonPress) {
-        m_pressedPicture = onPicture ? under : nullptr;
-        const bool onWord = std::find(m_words.begin(), m_words.end(), under) != m_words.end();
-        if (!onPicture && !onWord) {
-            cancel();
-        }
-        return false;
-    }
-    QWidget *pressed = m_pressedPicture;
-    m_pressedPicture = nullptr;
-    if (pressed && pressed == under) {
-        dropOn(static_cast<QLabel *>(pressed));
-    }
-    return false;
-}
-
-void WordPicker::updateClickWatch()
-{
-    // The window's own events, before any of its controls has them: only this window's clicks
-    // count, and only while a word is picked.
-    QWindow *const watch = m_pick.pickedWord() != 0 ? window()->windowHandle() : nullptr;
-    if (watch == m_watchedWindow) {
-        return;
-    }
-    if (m_watchedWindow) {
-        m_watchedWindow->removeEventFilter(this);
-    }
-    m_watchedWindow = watch;
-    m_pressedPicture = nullptr;
-    if (watch) {
-        watch->installEventFilter(this);
-    }
-}
-
 void WordPicker::updateMarks()
 {
-    // The picked word inverted: the list's colour on navy.
+    // The picked word inverted.
     const int picked = m_pick.pickedWord();
     if (picked != m_markedPick) {
-        const QColor listColor = toQColor(color());
-        if (QLabel *was = label(m_markedPick)) {
-            QPalette palette = was->palette();
-            palette.setColor(QPalette::WindowText, Qt::black);
-            palette.setColor(QPalette::Window, listColor);
-            was->setPalette(palette);
+        if (SortingWordLabel *was = word(m_markedPick)) {
+            was->setPicked(false);
         }
-        if (QLabel *now = label(picked)) {
-            QPalette palette = now->palette();
-            palette.setColor(QPalette::WindowText, listColor);
-            palette.setColor(QPalette::Window, FocusMark::kColor);
-            now->setPalette(palette);
+        if (SortingWordLabel *now = word(picked)) {
+            now->setPicked(true);
         }
         m_markedPick = picked;
     }
@@ -352,12 +256,20 @@ void WordPicker::updateMarks()
         update(FocusMark::frameAround(frame));
         m_focusFrame = frame;
     }
-
-    if (m_pictureMark) {
-        QLabel *chosen = pictureOf(m_pick.chosenPicture());
-        m_pictureMark->mark(chosen && m_view.targetPanelVisible ? chosen : nullptr);
+    for (int n = 1; n <= kSortingWordCount; ++n) {
+        if (SortingWordLabel *w = word(n)) {
+            w->setKeyboardMark(hasFocus() && m_pick.focusedWord() == n && m_view.isWordVisible(n));
+        }
     }
-    updateClickWatch();
+
+    // The chosen picture framed while the pictures are shown.
+    const DropPicture *chosen =
+        m_view.targetPanelVisible ? pictureOf(m_pick.chosenPicture()) : nullptr;
+    for (DropPicture *picture : {m_doubleN, m_singleN}) {
+        if (picture) {
+            picture->setChosen(picture == chosen, hasFocus());
+        }
+    }
 }
 
 void WordPicker::announceFocus()
@@ -366,8 +278,8 @@ void WordPicker::announceFocus()
         return;
     }
     const int n = m_pick.focusedWord();
-    if (QLabel *word = label(n); word && m_view.isWordVisible(n)) {
-        QAccessibleEvent focus(word, QAccessible::Focus);
+    if (SortingWordLabel *focused = word(n); focused && m_view.isWordVisible(n)) {
+        QAccessibleEvent focus(focused, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
 }

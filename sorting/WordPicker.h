@@ -3,70 +3,62 @@
 #include "BevelPanel.h"
 #include "SortingPick.h"
 
-#include <QPointer>
 #include <QString>
 
 #include <array>
-#include <functional>
+#include <optional>
 
-class FocusMark;
 class Announcer;
-class QLabel;
-class QWindow;
+class DropPicture;
+class SortingWordLabel;
 
-// The sorting window's word list (Panel3), and the ways to move a word other than dragging it:
-// a click on a word picks it and a click on a picture drops it there; from the keyboard the list
-// is a stop of its own where the arrows move over the words, Space or Enter picks, Left, Right or
-// Tab choose a picture and Space or Enter drops, "1" and "2" drop straight away, Esc lets go;
-// and assistive technology picks and drops through the controls' actions. What is picked and
-// chosen is kept by SortingPick; the list shows it (the picked word inverted, the focus mark on
-// the word the keyboard is on and on the chosen picture) and says what happened on the window's
-// announcer.
+// The sorting window's word list (Panel3): one stop of the keyboard order, in which the arrows,
+// Home and End move the keyboard's mark over the words. It also keeps what the pupil holds
+// without dragging (SortingPick): a word picked by a click, by Space or Enter or by a screen
+// reader's action, and the picture chosen for it with Left, Right or Tab. It shows that on the
+// words and pictures (the picked word inverted, the chosen picture framed), paints the keyboard's
+// mark on its word, and says picks and let-gos on the window's announcer.
+//
+// A drop made from here (Space or Enter on a chosen picture, "1" and "2", a click or an action
+// on a picture) ends the pick first and is then handed on with dropRequested, for the window to
+// carry out as it carries out a dragged word's drop; the list hears the result with the view.
 //
 // The list keeps its own copy of the exercise's view, handed to it after every change, and never
 // reaches back into the window for it: whatever it hears while its window goes (the window
 // hiding, the focus leaving) finds everything it reads still alive.
-//
-// Every drop goes to the window's drop handler, the one a drag ends in.
 class WordPicker : public BevelPanel
 {
     Q_OBJECT
 public:
-    using DropHandler = std::function<void(QLabel *picture, int word)>;
-
     explicit WordPicker(QWidget *parent);
 
     // Word n (1 to 20) of the list, a child of the list.
-    void setWord(int n, QLabel *word);
-    // The pictures the words are dropped on, where the picks and drops are told, and who takes
-    // a drop.
-    void setTargets(QLabel *doubleN, QLabel *singleN, Announcer *announcer, DropHandler drop);
+    void setWord(int n, SortingWordLabel *word);
+    // The pictures the words are dropped on, and where the picks are told.
+    void setPictures(DropPicture *doubleN, DropPicture *singleN, Announcer *announcer);
 
-    // A click on word n (a press and a release on it) picks it.
-    void wordClicked(int n);
-    // Accessibility actions: pick word n; drop the picked word on `picture`. Each returns
-    // whether it did something.
+    // Picks word n; returns whether it did.
     bool pick(int n);
-    bool dropOn(const QLabel *picture);
+    // Lets the picked word go, if there is one (Esc, a press elsewhere in the window).
+    void letGo();
 
     // The exercise's view was rendered anew: the list keeps a copy, and the marks follow it.
     void viewChanged(const SortingView &view);
     // A drop reached the exercise, whichever way it came, and `view` is the view after it: the
-    // pick is over.
+    // keyboard's mark goes on to the next word after a right drop.
     void dropped(const SortingView &view);
 
-    // Whether word n carries the keyboard's mark: the list has the focus and is on it.
-    bool isFocusOn(int n) const;
-    // Whether `picture` carries the chosen picture's mark while the list has the keyboard.
-    bool isChosenWithFocus(const QWidget *picture) const;
     int pickedWord() const { return m_pick.pickedWord(); }
-    SortingPick::Picture chosenPicture() const { return m_pick.chosenPicture(); }
 
     // The keys, as the controls' accessible descriptions tell them: all of them for the list,
     // the few that act on a word for each word (read at every word, so kept short).
     static QString wordListKeys();
     static QString wordKeys();
     static QString pictureKeys();
+
+Q_SIGNALS:
+    // Word `word` is to be put on `picture`; the pick is already over.
+    void dropRequested(int word, DropPicture *picture);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -75,36 +67,27 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool handlePickKey(const QKeyEvent *key);
     bool choosePicture(bool forward);
-    bool watchClicks(QEvent *event);
+    void dropOn(DropPicture *picture);
     void dropFrom(const std::optional<SortingPick::Drop> &drop);
-    void cancel();
     void updateMarks();
-    void updateClickWatch();
     void announceFocus();
-    QLabel *label(int n) const;
-    QLabel *pictureOf(SortingPick::Picture picture) const;
-    QString captionOf(int n) const;
+    SortingWordLabel *word(int n) const;
+    DropPicture *pictureOf(SortingPick::Picture picture) const;
     // Where the keyboard's mark stands in the list: round its word, or round the whole list
     // when no word is left; empty while the list has no focus.
     QRect focusFrame() const;
 
-    std::array<QLabel *, kSortingWordCount> m_words{};
-    QLabel *m_doubleN = nullptr;
-    QLabel *m_singleN = nullptr;
+    std::array<SortingWordLabel *, kSortingWordCount> m_words{};
+    DropPicture *m_doubleN = nullptr;
+    DropPicture *m_singleN = nullptr;
     Announcer *m_announcer = nullptr;
-    DropHandler m_drop;
     SortingView m_view;
     SortingPick m_pick;
 
-    FocusMark *m_pictureMark = nullptr;
     int m_markedPick = 0; // the word shown as picked
     QRect m_focusFrame;   // where the keyboard's mark was painted last
-    // While a word is picked, every click and Esc of the window, before any control has it.
-    QPointer<QWindow> m_watchedWindow;
-    QPointer<QWidget> m_pressedPicture;
 };

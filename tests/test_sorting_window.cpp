@@ -7,7 +7,9 @@
 #include "PanelPixels.h"
 #include "test_sorting_window_fixture.h"
 
+#include "DropPicture.h"
 #include "Pictures.h"
+#include "SortingWordLabel.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -199,9 +201,9 @@ TEST_F(SortingWindowLook, TwentyWordsInTheirPlacesWithTheHandPointerAndTheirCode
         EXPECT_EQ(w->palette().color(QPalette::WindowText), QColor(0, 0, 0));
         EXPECT_EQ(w->palette().color(QPalette::Window), kWordListYellow);
         EXPECT_EQ(w->cursor().shape(), Qt::PointingHandCursor);
-        EXPECT_EQ(w->property(SortingWindow::kHintProperty).toString(), kWords[k - 1].code);
+        EXPECT_EQ(qobject_cast<SortingWordLabel *>(w)->answerCode(), kWords[k - 1].code);
         EXPECT_EQ(w->focusPolicy(), Qt::NoFocus);
-        singles += w->property(SortingWindow::kHintProperty).toString() == "n";
+        singles += qobject_cast<SortingWordLabel *>(w)->answerCode() == "n";
     }
     EXPECT_EQ(singles, 9);
 }
@@ -284,7 +286,7 @@ TEST_F(SortingWindowLook, LetterPicturesUnscaledAndCutTheStripStretched)
         QLabel *pic = picture(p.name);
         EXPECT_EQ(pic->parentWidget()->objectName(), "Panel1");
         EXPECT_EQ(pic->geometry(), p.box);
-        EXPECT_EQ(pic->property(SortingWindow::kHintProperty).toString(), p.code);
+        EXPECT_EQ(qobject_cast<DropPicture *>(pic)->answerCode(), p.code);
         const QImage drawn = loadPicture(p.file).convertToFormat(QImage::Format_RGB32);
         const QPoint at = pic->mapTo(form, QPoint(0, 0));
         int differing = 0;

@@ -56,7 +56,8 @@ protected:
         // grab inside the application, which routes the events, works all the same.
         static QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-                if (message.contains(QLatin1String("does not support grabbing the mouse"))) {
+                if (message.contains(QLatin1String("does not support grabbing the mouse")) ||
+                    message.contains(QLatin1String("does not support grabbing the keyboard"))) {
                     return;
                 }
                 if (previous) {
