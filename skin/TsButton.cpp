@@ -41,7 +41,8 @@ protected:
         }
         const auto buttons = window->findChildren<TsButton *>();
         for (TsButton *button : buttons) {
-            if (button->window() == window && button->offerDialogKey(code, key->modifiers())) {
+            if (button->window() == window &&
+                button->offerDialogKey(code, key->modifiers(), key->isAutoRepeat())) {
                 return true;
             }
         }
@@ -53,6 +54,9 @@ protected:
 
 TsButton::TsButton(QWidget *parent) : TsButtonControl(parent)
 {
+    m_keyClickTimer.setSingleShot(true);
+    m_keyClickTimer.setInterval(0);
+    connect(&m_keyClickTimer, &QTimer::timeout, this, &TsButton::keyClickDue);
     DialogKeyFilter::watch(window());
     if (qApp) {
         connect(qApp, &QApplication::focusChanged, this,
@@ -125,22 +129,44 @@ bool TsButton::canTakeFocus() const
 
 void TsButton::keyClick()
 {
-    // Pressed, shown, clicked, released: other events (paints, fade ticks) may run in between.
-    QPointer<TsButton> self(this);
+    // The click itself waits for the timer, so the pressed look reaches the screen first
+    // without running the event loop inside a key handler. Each key stroke is one click: two
+    // strokes before the timer fires make two clicks.
+    ++m_keyClicksDue;
     setDownState(true);
-    QCoreApplication::processEvents();
-    if (!self) {
-        return;
+    if (!m_keyClickTimer.isActive()) {
+        m_keyClickTimer.start();
     }
-    Click();
-    if (!self) {
-        return;
-    }
-    setDownState(false);
-    QCoreApplication::processEvents();
 }
 
-bool TsButton::offerDialogKey(int key, Qt::KeyboardModifiers modifiers)
+void TsButton::dropKeyClicks()
+{
+    // A button hidden or disabled after the key does not click, even when it is back by the
+    // time the click would run.
+    if (m_keyClicksDue > 0) {
+        m_keyClicksDue = 0;
+        m_keyClickTimer.stop();
+        setDownState(false);
+    }
+}
+
+void TsButton::keyClickDue()
+{
+    --m_keyClicksDue;
+    QPointer<TsButton> self(this);
+    Click();
+    if (!self) {
+        return; // OnClick destroyed the button
+    }
+    if (m_keyClicksDue > 0) {
+        m_keyClickTimer.start(); // still pressed for the next one
+        return;
+    }
+    // Up again, unless Space has gone down once more meanwhile.
+    setDownState(m_spaceHeld);
+}
+
+bool TsButton::offerDialogKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
 {
     if (!canTakeFocus()) {
         return false;
@@ -156,7 +182,11 @@ bool TsButton::offerDialogKey(int key, Qt::KeyboardModifiers modifiers)
     } else if (key != Qt::Key_Escape || !m_cancel) {
         return false;
     }
-    keyClick();
+    // A held key repeats faster than clicks may take: a repeat while a click is still due is
+    // taken (nothing else gets it) but adds no click.
+    if (!autoRepeat || m_keyClicksDue == 0) {
+        keyClick();
+    }
     return true;
 }
 
@@ -164,14 +194,15 @@ void TsButton::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     if (key == Qt::Key_Space) {
-        if (!event->isAutoRepeat() && !isDown()) {
+        if (!event->isAutoRepeat()) {
+            m_spaceHeld = true;
             setDownState(true);
         }
         event->accept();
         return;
     }
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
-        offerDialogKey(key, event->modifiers())) {
+        offerDialogKey(key, event->modifiers(), event->isAutoRepeat())) {
         event->accept();
         return;
     }
@@ -182,18 +213,38 @@ void TsButton::keyPressEvent(QKeyEvent *event)
 void TsButton::keyReleaseEvent(QKeyEvent *event)
 {
     // Held keys repeat as release and press pairs on some desktops; only the real release
-    // counts.
-    if (event->isAutoRepeat() || !isDown()) {
+    // counts. A button that lost its pressed look since the press (the focus left and came
+    // back, or it was disabled) does not click.
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat() || !m_spaceHeld) {
         event->ignore();
         return;
     }
     event->accept();
-    QPointer<TsButton> self(this);
-    setDownState(false);
-    QCoreApplication::processEvents();
-    if (self) {
-        Click();
+    m_spaceHeld = false;
+    if (isDown()) {
+        keyClick();
     }
+}
+
+void TsButton::focusOutEvent(QFocusEvent *event)
+{
+    // Space released elsewhere is no click here.
+    m_spaceHeld = false;
+    TsButtonControl::focusOutEvent(event);
+}
+
+void TsButton::hideEvent(QHideEvent *event)
+{
+    dropKeyClicks();
+    TsButtonControl::hideEvent(event);
+}
+
+void TsButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        dropKeyClicks();
+    }
+    TsButtonControl::changeEvent(event);
 }
 
 void TsButton::drawAfterCaption(BgrImage &image, const TsRect &caption)

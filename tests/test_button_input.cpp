@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+#include <utility>
+
 using namespace fixture;
 
 namespace {
@@ -25,6 +27,12 @@ protected:
         button->setOnClick([this] { ++clicks; });
         other->setOnClick([this] { ++otherClicks; });
         showActive();
+    }
+
+    // Waits until no key click is due: a button keeps its pressed look until its click has run.
+    void settle()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !button->isDown() && !other->isDown(); }));
     }
 
     int clicks = 0;
@@ -108,9 +116,11 @@ TEST_F(ButtonInput, SpaceClicksOnTheKeyRelease)
     // A repeated key while held changes nothing.
     QTest::keyPress(button, Qt::Key_Space, {}, -1);
     QTest::keyRelease(button, Qt::Key_Space);
+    settle();
     EXPECT_FALSE(button->isDown());
     EXPECT_EQ(clicks, 1);
     QTest::keyRelease(button, Qt::Key_Space);
+    settle();
     EXPECT_EQ(clicks, 1) << "a release without a press does nothing";
 }
 
@@ -123,6 +133,7 @@ TEST_F(ButtonInput, LosingTheFocusClearsDownSoSpaceDoesNotClick)
     EXPECT_FALSE(button->isDown());
     EXPECT_FALSE(button->hasFocus());
     QTest::keyRelease(button, Qt::Key_Space);
+    settle();
     EXPECT_EQ(clicks, 0);
 }
 
@@ -147,14 +158,18 @@ TEST_F(ButtonInput, EnterClicksTheFocusedButtonAtOnce)
     EXPECT_TRUE(button->ActsAsDefault());
     EXPECT_FALSE(other->ActsAsDefault());
     QTest::keyPress(button, Qt::Key_Return);
+    settle();
     EXPECT_EQ(clicks, 1) << "on the press, not the release";
     EXPECT_FALSE(button->isDown());
     QTest::keyRelease(button, Qt::Key_Return);
+    settle();
     EXPECT_EQ(clicks, 1);
     QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    settle();
     EXPECT_EQ(clicks, 2) << "the keypad Enter too";
     QTest::keyClick(button, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+    settle();
     EXPECT_EQ(clicks, 2) << "not with Shift or Ctrl held";
     EXPECT_EQ(otherClicks, 0);
 }
@@ -167,6 +182,7 @@ TEST_F(ButtonInput, EnterInAnEditBoxGoesToTheDefaultButton)
     EXPECT_FALSE(button->ActsAsDefault());
     EXPECT_TRUE(other->IsHot()) << "a default button that acts as one is hot";
     QTest::keyClick(edit, Qt::Key_Return);
+    settle();
     EXPECT_EQ(otherClicks, 1);
     EXPECT_EQ(clicks, 0);
 
@@ -175,6 +191,7 @@ TEST_F(ButtonInput, EnterInAnEditBoxGoesToTheDefaultButton)
     EXPECT_FALSE(other->ActsAsDefault());
     EXPECT_FALSE(other->IsHot());
     QTest::keyClick(button, Qt::Key_Return);
+    settle();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(otherClicks, 1);
 
@@ -182,6 +199,7 @@ TEST_F(ButtonInput, EnterInAnEditBoxGoesToTheDefaultButton)
     other->setDefault(false);
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Return);
+    settle();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(otherClicks, 1);
 }
@@ -190,19 +208,51 @@ TEST_F(ButtonInput, EscapeClicksOnlyACancelButton)
 {
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Escape);
+    settle();
     EXPECT_EQ(otherClicks, 0);
     other->setCancel(true);
     QTest::keyClick(edit, Qt::Key_Escape);
+    settle();
     EXPECT_EQ(otherClicks, 1);
     // Escape on a focused button that is not Cancel reaches the Cancel one.
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Escape);
+    settle();
     EXPECT_EQ(otherClicks, 2);
     EXPECT_EQ(clicks, 0);
     // A hidden Cancel button cannot take the focus and does not react.
     other->hide();
     QTest::keyClick(button, Qt::Key_Escape);
+    settle();
     EXPECT_EQ(otherClicks, 2);
+}
+
+// A key handler runs no other events: Enter presses the button and clicks after what was posted
+// before the key, with the pressed look painted by then; if that destroys the button, no click.
+TEST_F(ButtonInput, AKeyClickRunsAfterTheEventsPostedBeforeIt)
+{
+    other->setCancel(true);
+    button->setFocus();
+    int seenByPosted = -1;
+    Rgb shownAtClick{};
+    button->setOnClick([&] {
+        shownAtClick = probe(button).LastShown().pixel(15, 12);
+        ++clicks;
+    });
+    QMetaObject::invokeMethod(
+        panel.get(), [&] { seenByPosted = clicks; }, Qt::QueuedConnection);
+    QTest::keyPress(button, Qt::Key_Return);
+    EXPECT_EQ(seenByPosted, -1) << "ran inside the key handler";
+    EXPECT_TRUE(button->isDown());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clicks == 1; }));
+    EXPECT_EQ(seenByPosted, 0);
+    EXPECT_EQ(shownAtClick, masked(composed(kPressedGrey[12], kHotPainting), 128, 255));
+    auto destroy = [&] { delete std::exchange(button, nullptr); };
+    QMetaObject::invokeMethod(panel.get(), destroy, Qt::QueuedConnection);
+    QTest::keyPress(button, Qt::Key_Return);
+    QTest::keyPress(panel.get(), Qt::Key_Escape); // another button's key click, taken later
+    ASSERT_TRUE(QTest::qWaitFor([&] { return otherClicks == 1; }));
+    EXPECT_EQ(clicks, 1) << "the destroyed button clicked";
 }
 
 TEST_F(ButtonInput, ClickSetsTheWindowsModalResultFirst)
@@ -321,9 +371,11 @@ TEST_F(ButtonInput, EscapeWithAModifierClicksNoCancelButton)
     edit->setFocus();
     for (Qt::KeyboardModifier held : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
         QTest::keyClick(edit, Qt::Key_Escape, held);
+        settle();
         EXPECT_EQ(otherClicks, 0) << held;
     }
     QTest::keyClick(edit, Qt::Key_Escape);
+    settle();
     EXPECT_EQ(otherClicks, 1);
 }
 
@@ -338,6 +390,7 @@ TEST_F(ButtonInput, ADefaultSetWhileAnotherButtonHasTheFocusWaitsForTheFocusToLe
     EXPECT_FALSE(other->IsHot()) << "one hot button, the focused one";
     EXPECT_TRUE(button->IsHot());
     QTest::keyClick(button, Qt::Key_Return);
+    settle();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(otherClicks, 0);
     edit->setFocus();

@@ -341,17 +341,19 @@ TEST_F(WritingInput, KeyboardAloneCanCheckRetryAndAskForHelp)
     QWindow *window = form->windowHandle();
     QTest::keyClick(window, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), button("sButton1"));
+    // A key's click runs after the key handler.
     QTest::keyClick(window, Qt::Key_Space);
-    EXPECT_TRUE(button("sButton3")->isVisible()) << "failed: word 20 has one н";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button("sButton3")->isVisible(); }))
+        << "failed: word 20 has one н";
     ASSERT_EQ(QApplication::focusWidget(), button("sButton3"));
     QTest::keyClick(window, Qt::Key_Space);
-    EXPECT_TRUE(named("Panel1")->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return named("Panel1")->isVisible(); }));
     // "Буду искать" gone, the focus is on "Проверить" again, not on the help offer.
     ASSERT_EQ(QApplication::focusWidget(), button("sButton1"));
     QTest::keyClick(window, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), button("sButton4"));
     QTest::keyClick(window, Qt::Key_Space);
-    EXPECT_TRUE(windows->help()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return windows->help()->isVisible(); }));
     activate();
     EXPECT_EQ(QApplication::focusWidget(), button("sButton1"))
         << "not an edit box, where a keystroke would replace the word";

@@ -182,10 +182,13 @@ TEST_F(WritingKeys, TheWholeExerciseWithTheKeyboardAlone)
     // Tab from the last box went on to "Проверить".
     EXPECT_EQ(form->width(), 560 - 8);
     ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton1")));
+    // A button's key click runs after the key handler.
     key(Qt::Key_Space);
-    EXPECT_TRUE(label(QStringLiteral("Label24"))->isVisible()) << "Есть ошибки.";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label(QStringLiteral("Label24"))->isVisible(); }))
+        << "Есть ошибки.";
     ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton3")));
     key(Qt::Key_Space); // "Буду искать"
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !button(QStringLiteral("sButton3"))->isVisible(); }));
     ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton1")));
 
     // Back to word 20 with Shift+Tab: its box, then the word itself; Enter selects the wrong
@@ -200,10 +203,11 @@ TEST_F(WritingKeys, TheWholeExerciseWithTheKeyboardAlone)
     key(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton1")));
     key(Qt::Key_Return);
-    EXPECT_TRUE(label(QStringLiteral("Label23"))->isVisible()) << "Отлично!";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label(QStringLiteral("Label23"))->isVisible(); }))
+        << "Отлично!";
     ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton2")));
     key(Qt::Key_Space); // "Дальше"
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
     EXPECT_FALSE(windows->board()->findChild<TsButton *>(QStringLiteral("sButton5"))->isEnabled());
     EXPECT_EQ(windows->board()->findChild<QLabel *>(QStringLiteral("Label10"))->text(), "0");
 }
