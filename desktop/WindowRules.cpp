@@ -68,3 +68,22 @@ void hideWindow(QWidget *window)
         window->hide();
     }
 }
+
+void setControlsShown(const std::vector<std::pair<QWidget *, bool>> &controls)
+{
+    for (const auto &[control, shown] : controls) {
+        if (shown) {
+            control->setVisible(true);
+        }
+    }
+    for (const auto &[control, shown] : controls) {
+        if (shown) {
+            continue;
+        }
+        QWidget *focused = control->window()->focusWidget();
+        if (focused && (focused == control || control->isAncestorOf(focused))) {
+            focused->clearFocus();
+        }
+        control->setVisible(false);
+    }
+}

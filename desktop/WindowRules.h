@@ -2,6 +2,9 @@
 
 #include <QPoint>
 
+#include <utility>
+#include <vector>
+
 class QWidget;
 
 // The rules every window of the program follows for showing and hiding.
@@ -24,3 +27,10 @@ void hideWindow(QWidget *window);
 // top = (screen height - frame height) / 2. The frame size is the outer size of the window
 // (the client area and the frame around it).
 void centreOnScreen(QWidget *window);
+
+// Shows and hides a window's controls as one change: each control is shown or hidden as its
+// flag says. A control that goes while it (or a control inside it) holds the window's keyboard
+// focus takes the focus with it to the window itself, never on to another control, whether or
+// not the window is active: no control is left focused that the pupil did not choose, and the
+// window's next activation gives the focus to its first control, as at its first showing.
+void setControlsShown(const std::vector<std::pair<QWidget *, bool>> &controls);

@@ -262,17 +262,7 @@ void SortingWindow::render()
         visibility.emplace_back(m_words[i], view.wordVisible[i]);
     }
 
-    // A control that goes takes the focus with it to the window itself, not on to the next
-    // control: no button is left focused that the pupil did not choose, and the next activation
-    // of the window gives the focus to the first control again.
-    QWidget *focused = focusWidget();
-    for (const auto &[control, shown] : visibility) {
-        if (!shown && focused && (focused == control || control->isAncestorOf(focused))) {
-            focused->clearFocus();
-            focused = nullptr;
-        }
-        control->setVisible(shown);
-    }
+    setControlsShown(visibility);
     m_wordListPanel->viewChanged(view);
 }
 

@@ -175,14 +175,17 @@ done
 # The last box tells where Tab goes from it: the buttons, not another word.
 wait_said "Tab — к кнопкам справа." 0
 key_hear "Есть ошибки." Tab space
-# "Буду искать" has the focus: Space; then Tab past "Проверить" and "Помогите!" to the first
-# word, Enter, the right word, and back to "Проверить".
+# "Проверить" went and took the focus to the window: Shift+Tab reaches the last shown button,
+# "Буду искать"; Space; the focus is on the window again, and Tab goes to the first word. Enter,
+# the right word, and back to "Проверить" past "Помогите!".
+key_hear "Буду искать" shift+Tab
 xdotool key space
-key_hear "ледя, пропуск, ой" Tab Tab
+key_hear "ледя, пропуск, ой" Tab
 xdotool key Return
 xdotool type --delay 30 "${answers[0]}"
 key_hear "Отлично!" shift+Tab shift+Tab shift+Tab space
-# "Дальше" took the focus from "Проверить".
+# "Дальше" is the last shown button.
+key_hear "Дальше" shift+Tab
 key_hear "Вариант выполнен. Подсказок, 0." space
 end_run writing
 check_said_once "Есть ошибки." "Отлично!" "Вариант выполнен. Подсказок, 0."

@@ -144,10 +144,13 @@ press space
 heard showing notification "Есть ошибки." || fail "\"Есть ошибки.\" did not reach the bus"
 shot 04-failed
 
-# "Буду искать" has the focus: Space. Then from "Проверить" back by Shift+Tab past "Помогите!"
-# (offered now) to the first word, which Enter opens with the wrong word selected.
+# "Проверить" went and took the focus to the window: Shift+Tab reaches the last shown button,
+# "Буду искать"; Space. The focus is on the window again: Tab goes to the first word, which
+# Enter opens with the wrong word selected.
+press shift+Tab
+heard focus "push button" "Буду искать" || fail "Shift+Tab did not reach \"Буду искать\""
 press space
-press Tab Tab
+press Tab
 heard focus label "ледя, пропуск, ой" || true
 press Return
 type_text "${answers[0]}"

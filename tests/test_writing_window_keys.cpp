@@ -186,13 +186,21 @@ TEST_F(WritingKeys, TheWholeExerciseWithTheKeyboardAlone)
     key(Qt::Key_Space);
     EXPECT_TRUE(QTest::qWaitFor([&] { return label(QStringLiteral("Label24"))->isVisible(); }))
         << "Есть ошибки.";
+    // "Проверить" went and took the focus to the window; Shift+Tab reaches the last shown stop,
+    // "Буду искать".
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
     ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton3")));
     key(Qt::Key_Space); // "Буду искать"
     ASSERT_TRUE(QTest::qWaitFor([&] { return !button(QStringLiteral("sButton3"))->isVisible(); }));
-    ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton1")));
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
 
-    // Back to word 20 with Shift+Tab: its box, then the word itself; Enter selects the wrong
-    // word, which the right one replaces.
+    // Back to word 20 with Shift+Tab: "Помогите!" (offered now), "Проверить", the box, then the
+    // word itself; Enter selects the wrong word, which the right one replaces.
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton4")));
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton1")));
     key(Qt::Key_Backtab, Qt::ShiftModifier);
     ASSERT_EQ(QApplication::focusWidget(), edit(20));
     key(Qt::Key_Backtab, Qt::ShiftModifier);
@@ -205,6 +213,8 @@ TEST_F(WritingKeys, TheWholeExerciseWithTheKeyboardAlone)
     key(Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return label(QStringLiteral("Label23"))->isVisible(); }))
         << "Отлично!";
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
     ASSERT_EQ(QApplication::focusWidget(), button(QStringLiteral("sButton2")));
     key(Qt::Key_Space); // "Дальше"
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));

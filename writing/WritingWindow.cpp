@@ -274,8 +274,6 @@ void WritingWindow::setHelpWindow(QWidget *help)
 void WritingWindow::render()
 {
     const WritingView &v = m_exercise.view();
-    // Shown first, then hidden: when a focused control goes away, whatever takes its place is
-    // already there to take the focus.
     std::vector<std::pair<QWidget *, bool>> controls{
         {m_prompt, v.promptVisible},
         {m_checkPanel, v.checkPanelVisible},
@@ -293,37 +291,9 @@ void WritingWindow::render()
     for (int word = 1; word <= WritingView::kWordCount; ++word) {
         controls.emplace_back(m_editBoxes[std::size_t(word - 1)], v.isEditVisible(word));
     }
-    auto apply = [&controls](bool shown) {
-        for (const auto &[control, visible] : controls) {
-            if (visible == shown) {
-                control->setVisible(visible);
-            }
-        }
-    };
-    apply(true);
-    // A pressed button that goes away hands the focus to the check panel's button that is
-    // shown now (the one that took its place, or "Проверить" again after a retry or a call for
-    // help), never to an edit box, where the next keystroke would replace a typed word.
-    QWidget *focused = focusWidget();
-    const bool focusGoes = (focused == m_checkButton && !v.checkButtonVisible) ||
-                           (focused == m_retryButton && !v.retryButtonVisible) ||
-                           (focused == m_nextButton && !v.nextButtonVisible) ||
-                           (focused == m_helpButton && !v.helpOfferVisible);
-    // The button is chosen by the view, not by what is visible yet: the pressed one is still
-    // shown at this point. The focus is handed over here whether or not the window is active;
-    // Qt itself moves the focus off a hidden control only in the active window.
-    if (focusGoes) {
-        const std::pair<TsButton *, bool> checkPanel[] = {{m_checkButton, v.checkButtonVisible},
-                                                          {m_retryButton, v.retryButtonVisible},
-                                                          {m_nextButton, v.nextButtonVisible}};
-        for (const auto &[next, shown] : checkPanel) {
-            if (shown && v.checkPanelVisible) {
-                next->setFocus(Qt::OtherFocusReason);
-                break;
-            }
-        }
-    }
-    apply(false);
+    // A pressed button that goes away takes the focus with it to the window, as in the sorting
+    // window: never on to an edit box, where the next keystroke would replace a typed word.
+    setControlsShown(controls);
     // The width is not rendered here: the window takes it when the exercise asks (widening),
     // and otherwise keeps whatever size the pupil gives it.
 }

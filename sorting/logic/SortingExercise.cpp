@@ -94,12 +94,9 @@ void SortingExercise::retry()
     // Every word is back in the list, also those placed rightly before.
     m_view.wordVisible = allSortingWordsShown();
 
-    // From the first retry on, help is offered; the target panel moves up to make room for the
-    // help panel below it.
-    if (m_counters.retryCount > 0) {
-        m_view.targetPanelTop = kTargetPanelTopRaised;
-        m_view.helpOfferVisible = true;
-    }
+    // A retry offers help; the target panel moves up to make room for the help panel below it.
+    m_view.targetPanelTop = kTargetPanelTopRaised;
+    m_view.helpOfferVisible = true;
 }
 
 void SortingExercise::requestHelp()

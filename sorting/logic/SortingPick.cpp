@@ -95,20 +95,20 @@ std::optional<SortingPick::Drop> SortingPick::dropOnChosen(const SortingView &vi
 }
 
 std::optional<SortingPick::Drop> SortingPick::dropPickedOn(const SortingView &view,
-                                                     std::string_view code)
+                                                           std::string_view code)
 {
     return dropOf(view, m_picked, code);
 }
 
 std::optional<SortingPick::Drop> SortingPick::dropFocusedOn(const SortingView &view,
-                                                      std::string_view code)
+                                                            std::string_view code)
 {
     settle(view);
     return dropOf(view, m_focused, code);
 }
 
 std::optional<SortingPick::Drop> SortingPick::dropOf(const SortingView &view, int word,
-                                               std::string_view code)
+                                                     std::string_view code)
 {
     // Only a shown word onto a shown picture: the same words a drag can carry and the same
     // places it can end.

@@ -85,10 +85,8 @@ void WritingExercise::retry()
     m_view.retryButtonVisible = false;
     m_view.checkButtonVisible = true;
     m_view.errorsVisible = false;
-    // Help is offered from the first retry on. The teasing picture stays until the next check.
-    if (m_retryCount > 0) {
-        m_view.helpOfferVisible = true;
-    }
+    // A retry offers help. The teasing picture stays until the next check.
+    m_view.helpOfferVisible = true;
 }
 
 void WritingExercise::requestHelp()
