@@ -16,6 +16,7 @@ namespace {
 // it lives as long as the application.
 class InputKindWatch : public QObject
 {
+    Q_OBJECT
 public:
     bool keyboard = false;
 
@@ -185,3 +186,5 @@ bool FocusMark::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+#include "FocusMark.moc"
