@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 
@@ -46,7 +47,7 @@ protected:
 
 } // namespace
 
-WindowSet::WindowSet()
+WindowSet::WindowSet(TeacherVariants teacher) : m_teacher(std::move(teacher))
 {
     m_board = std::make_unique<BoardWindow>();
     name(m_board.get());
@@ -54,6 +55,8 @@ WindowSet::WindowSet()
     qApp->installEventFilter(new ClosedWindowMouseFilter(this));
 }
 
+// The members go in the reverse of their order: the teacher's windows before their words, the
+// help window they were handed and the board they report to.
 WindowSet::~WindowSet() = default;
 
 void WindowSet::name(QWidget *window)
@@ -84,6 +87,8 @@ void WindowSet::start()
                                         QEventLoop::WaitForMoreEvents);
     }
     createHiddenWindows();
+    offerTeacherVariants();
+    reportTeacherProblems();
     if (!m_board->isVisible()) {
         // The board was closed while it waited, before the event loop ran: end the program as
         // soon as it does.
@@ -102,13 +107,70 @@ void WindowSet::createHiddenWindows()
 
     // Only now, with all four made, do the windows learn of one another: the board shows the
     // exercises, the exercises show the help window and report a pass to the board.
-    m_board->setExerciseWindows(m_sorting.get(), m_writing.get());
+    m_board->setVariantWindow(kSortingVariantSlot, [this] { return m_sorting.get(); });
+    m_board->setVariantWindow(WritingExercise::kVariantSlot, [this] { return m_writing.get(); });
     m_sorting->setHelpWindow(m_help.get());
     m_writing->setHelpWindow(m_help.get());
     connect(m_sorting.get(), &SortingWindow::variantPassed, m_board.get(),
             &BoardWindow::markVariantPassed);
     connect(m_writing.get(), &WritingWindow::variantPassed, m_board.get(),
             &BoardWindow::markVariantPassed);
+}
+
+void WindowSet::offerTeacherVariants()
+{
+    for (const auto &variant : m_teacher.variants) {
+        const TeacherVariant *const list = variant.get();
+        m_board->setVariantWindow(list->number(),
+                                  [this, list] { return teacherSortingWindow(*list); });
+        m_board->setVariantWindow(list->number() + 4,
+                                  [this, list] { return teacherWritingWindow(*list); });
+    }
+}
+
+QWidget *WindowSet::teacherSortingWindow(const TeacherVariant &variant)
+{
+    std::unique_ptr<SortingWindow> &window =
+        m_teacherSorting.at(static_cast<std::size_t>(variant.number() - 2));
+    if (!window) {
+        window = std::make_unique<SortingWindow>(variant.words(), variant.number());
+        window->setObjectName(QStringLiteral("Form2_%1").arg(variant.number()));
+        window->setHelpWindow(m_help.get());
+        connect(window.get(), &SortingWindow::variantPassed, m_board.get(),
+                &BoardWindow::markVariantPassed);
+    }
+    return window.get();
+}
+
+QWidget *WindowSet::teacherWritingWindow(const TeacherVariant &variant)
+{
+    std::unique_ptr<WritingWindow> &window =
+        m_teacherWriting.at(static_cast<std::size_t>(variant.number() - 2));
+    if (!window) {
+        window = std::make_unique<WritingWindow>(variant.words(), variant.number() + 4);
+        window->setObjectName(QStringLiteral("Form3_%1").arg(variant.number()));
+        window->setHelpWindow(m_help.get());
+        connect(window.get(), &WritingWindow::variantPassed, m_board.get(),
+                &BoardWindow::markVariantPassed);
+    }
+    return window.get();
+}
+
+void WindowSet::reportTeacherProblems()
+{
+    if (m_teacher.problems.isEmpty()) {
+        return;
+    }
+    // Once, over the board, which stays usable with the lists that loaded.
+    auto *box = new QMessageBox(
+        QMessageBox::Warning, m_board->windowTitle(),
+        QStringLiteral("В файле со списками слов есть ошибки. Списки с ошибками не загружены, "
+                       "их варианты остаются недоступны; остальные работают.\n\n%1")
+            .arg(m_teacher.problems.join(QLatin1Char('\n'))),
+        QMessageBox::Ok, m_board.get());
+    box->setObjectName(QStringLiteral("teacherListProblems"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool WindowSet::eventFilter(QObject *watched, QEvent *event)

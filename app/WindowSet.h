@@ -1,7 +1,10 @@
 #pragma once
 
+#include "TeacherVariants.h"
+
 #include <QObject>
 
+#include <array>
 #include <memory>
 
 class QWidget;
@@ -13,12 +16,17 @@ class HelpWindow;
 // The window set: the board, the sorting exercise, the writing exercise and the help window,
 // created once, in that order, hidden, and destroyed together at the end. A close request on the
 // board ends the program; a close request on any other window only hides it.
+//
+// A teacher's word lists, when there are any, make the board's other slots live: list k gives
+// «Вариант k» a sorting and «Вариант k-1» a writing window of its own, each made the first time
+// its button is pressed and kept from then on like the others. A fault in the teacher's file is
+// shown once over the board.
 class WindowSet : public QObject
 {
     Q_OBJECT
 public:
-    // Creates the board.
-    WindowSet();
+    // Creates the board; `teacher` holds the teacher's word lists found at start-up, if any.
+    explicit WindowSet(TeacherVariants teacher = {});
     ~WindowSet() override;
 
     // Shows the board, centred on the screen. The first time, once the board's first frame is
@@ -39,10 +47,18 @@ protected:
 private:
     void name(QWidget *window);
     void createHiddenWindows();
+    void offerTeacherVariants();
+    void reportTeacherProblems();
+    QWidget *teacherSortingWindow(const TeacherVariant &variant);
+    QWidget *teacherWritingWindow(const TeacherVariant &variant);
 
     int m_count = 0;
     std::unique_ptr<BoardWindow> m_board;
     std::unique_ptr<SortingWindow> m_sorting;
     std::unique_ptr<WritingWindow> m_writing;
     std::unique_ptr<HelpWindow> m_help;
+    TeacherVariants m_teacher;
+    // The teacher's variants' windows, by list number 2 to 4 (index number - 2), once made.
+    std::array<std::unique_ptr<SortingWindow>, 3> m_teacherSorting;
+    std::array<std::unique_ptr<WritingWindow>, 3> m_teacherWriting;
 };

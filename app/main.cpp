@@ -1,7 +1,9 @@
-// «Н и НН в прилагательных»: the program. It takes no command line, reads and writes no files
-// and keeps nothing between runs.
+// «Н и НН в прилагательных»: the program. It writes no files and keeps nothing between runs;
+// the one file it may read is a teacher's word lists (nn-trainer --variants FILE, or
+// variants.txt where TeacherVariants.h says).
 #include "DesktopLook.h"
 #include "PlatformChoice.h"
+#include "TeacherVariants.h"
 #include "WindowSet.h"
 
 #include <QApplication>
@@ -83,7 +85,8 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     applyDesktopLook(app);
 
-    WindowSet windows;
+    // A teacher's word lists, if there are any: read once, before the windows are made.
+    WindowSet windows(loadTeacherVariants(variantsArgument(QCoreApplication::arguments())));
     windows.start();
     return QApplication::exec();
 }

@@ -143,8 +143,10 @@ void BoardWindow::createSlots()
     for (const VariantSlot &slot : m_slots) {
         slot.button->raise();
     }
-    connect(m_slots[0].button, &TsButton::clicked, this, &BoardWindow::onSortingVariantClicked);
-    connect(m_slots[4].button, &TsButton::clicked, this, &BoardWindow::onWritingVariantClicked);
+    for (int slot = 1; slot <= static_cast<int>(m_slots.size()); ++slot) {
+        connect(m_slots[static_cast<std::size_t>(slot - 1)].button, &TsButton::clicked, this,
+                [this, slot] { onVariantClicked(slot); });
+    }
 }
 
 void BoardWindow::createCloseButton()
@@ -211,10 +213,17 @@ void BoardWindow::createCreditsMenu()
     connect(link, &QAction::triggered, this, &BoardWindow::onCourseLinkClicked);
 }
 
-void BoardWindow::setExerciseWindows(QWidget *sorting, QWidget *writing)
+void BoardWindow::setVariantWindow(int slot, WindowMaker window)
 {
-    m_sortingWindow = sorting;
-    m_writingWindow = writing;
+    if (slot < 1 || slot > static_cast<int>(m_slots.size())) {
+        return;
+    }
+    VariantSlot &s = m_slots[static_cast<std::size_t>(slot - 1)];
+    s.window = std::move(window);
+    // A passed variant stays disabled for the rest of the run.
+    if (s.mark->isHidden()) {
+        s.button->setEnabled(true);
+    }
 }
 
 void BoardWindow::markVariantPassed(int slot, int helpCount)
@@ -260,17 +269,14 @@ void BoardWindow::giveMarkItsPicture(QLabel *mark)
     }
 }
 
-void BoardWindow::onSortingVariantClicked()
+void BoardWindow::onVariantClicked(int slot)
 {
-    if (m_sortingWindow) {
-        showWindow(m_sortingWindow);
+    const VariantSlot &s = m_slots[static_cast<std::size_t>(slot - 1)];
+    if (!s.window) {
+        return;
     }
-}
-
-void BoardWindow::onWritingVariantClicked()
-{
-    if (m_writingWindow) {
-        showWindow(m_writingWindow);
+    if (QWidget *window = s.window()) {
+        showWindow(window);
     }
 }
 

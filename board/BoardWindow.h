@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 class Announcer;
 class BevelPanel;
@@ -22,9 +23,12 @@ class BoardWindow : public QMainWindow
 public:
     explicit BoardWindow(QWidget *parent = nullptr);
 
-    // The windows that "Вариант 1" (sorting) and "Вариант 1-1" (writing) show. The window set
-    // hands them over once all windows exist; until then the two buttons do nothing.
-    void setExerciseWindows(QWidget *sorting, QWidget *writing);
+    // What a variant's button shows: the window `window` gives, made when it is first asked for.
+    // The window set hands these over once the windows can be made; until then a button does
+    // nothing. A slot given a window is live: its button is enabled until the variant is passed.
+    // Slots are numbered 1 to 8 (1 to 4 the sorting, 5 to 8 the writing variants).
+    using WindowMaker = std::function<QWidget *()>;
+    void setVariantWindow(int slot, WindowMaker window);
 
     // Marks a variant as passed: shows its completion mark, disables its button and shows
     // "Подсказок:" with the help count in decimal. Slots are numbered 1 to 8 (1 is the sorting,
@@ -39,6 +43,7 @@ private:
         QLabel *mark = nullptr;
         QLabel *hintLabel = nullptr;
         QLabel *countLabel = nullptr;
+        WindowMaker window;
     };
 
     void createPanels();
@@ -48,8 +53,7 @@ private:
     void setKeyboardOrder();
     void giveMarkItsPicture(QLabel *mark);
 
-    void onSortingVariantClicked();
-    void onWritingVariantClicked();
+    void onVariantClicked(int slot);
     void onCloseClicked();
     void onMailClicked();
     void onCourseLinkClicked();
@@ -62,6 +66,4 @@ private:
     // The completion mark, decoded when the first variant is passed: a board nobody has passed
     // yet need not load the JPEG decoder at start-up.
     QPixmap m_markPicture;
-    QPointer<QWidget> m_sortingWindow;
-    QPointer<QWidget> m_writingWindow;
 };

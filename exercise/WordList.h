@@ -20,10 +20,13 @@ struct ExerciseWord
 
 inline constexpr int kExerciseWordCount = 20;
 
-// The twenty words in list order, top to bottom; kExerciseWords[n - 1] is word n. The codes
+// A list of words as both exercises show it: word n at index n - 1.
+using ExerciseWords = std::array<ExerciseWord, kExerciseWordCount>;
+
+// The twenty words of "Вариант 1" and "Вариант 1-1" in list order, top to bottom; kExerciseWords[n - 1] is word n. The codes
 // alone decide what is right in the sorting exercise, the expected words in the writing one.
 // clang-format off
-inline constexpr std::array<ExerciseWord, kExerciseWordCount> kExerciseWords{{
+inline constexpr ExerciseWords kExerciseWords{{
     {"ледя_ой",      kSingleNCode, "ледяной"},       // 1
     {"лу_ый",        kDoubleNCode, "лунный"},        // 2
     {"орли_ый",      kSingleNCode, "орлиный"},       // 3

@@ -4,6 +4,7 @@
 #include "BevelPanel.h"
 #include "DesktopLook.h"
 #include "DropPicture.h"
+#include "FocusMark.h"
 #include "FormFrame.h"
 #include "ProgramButton.h"
 #include "SortingWordLabel.h"
@@ -38,6 +39,9 @@ constexpr int kTargetPanelHeight = 232;
 constexpr int kWordLeft = 34;
 constexpr int kFirstWordTop = 16;
 constexpr int kWordPitch = 21;
+// The list's inner edge on the right (its width less two bevels of 3), less the keyboard's mark
+// round a word: a word must end before it.
+constexpr int kWordRoom = 172 - 2 * 3 - (FocusMark::kWidth + FocusMark::kGap) - kWordLeft;
 
 QString fromUtf8(std::string_view text)
 {
@@ -46,7 +50,8 @@ QString fromUtf8(std::string_view text)
 
 } // namespace
 
-SortingWindow::SortingWindow(QWidget *parent) : QWidget(parent), m_exercise(*this)
+SortingWindow::SortingWindow(const ExerciseWords &words, int slot, QWidget *parent)
+    : QWidget(parent), m_wordList(words), m_exercise(*this, words, slot)
 {
     setObjectName(QStringLiteral("Form2"));
     setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), QSize(405, 521),
@@ -76,13 +81,18 @@ void SortingWindow::createWordList()
     setUpBevelPanel(m_wordListPanel, QStringLiteral("Panel3"), QStringLiteral("Слова"),
                     QRect(24, 16, 172, 449), kWordListColor, Bevel::Raised, Bevel::Lowered, 3);
     for (int k = 1; k <= kSortingWordCount; ++k) {
-        const SortingWord &entry = kSortingWords[static_cast<std::size_t>(k - 1)];
+        const SortingWord &entry = m_wordList[static_cast<std::size_t>(k - 1)];
         auto *word = new SortingWordLabel(k, fromUtf8(entry.caption), fromUtf8(entry.answerCode),
                                           toQColor(kWordListColor), m_wordListPanel);
         word->move(kWordLeft, kFirstWordTop + kWordPitch * (k - 1));
         m_wordListPanel->setWord(k, word);
         m_words[static_cast<std::size_t>(k - 1)] = word;
     }
+}
+
+bool SortingWindow::captionFits(const QString &caption)
+{
+    return QFontMetrics(verdanaBold(13)).horizontalAdvance(caption) <= kWordRoom;
 }
 
 void SortingWindow::createCheckPanel()

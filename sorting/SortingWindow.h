@@ -27,7 +27,14 @@ class SortingWindow : public QWidget, private SortingEffects
 {
     Q_OBJECT
 public:
-    explicit SortingWindow(QWidget *parent = nullptr);
+    // The window of `words` (those of "Вариант 1" unless a teacher's list is given), reporting
+    // its pass for the board's `slot`. The words must outlive the window.
+    explicit SortingWindow(const ExerciseWords &words = kSortingWords,
+                           int slot = kSortingVariantSlot, QWidget *parent = nullptr);
+
+    // Whether a gapped caption fits the word list at the words' font, with the keyboard's mark
+    // round it: the narrowest room a word has in either exercise window.
+    static bool captionFits(const QString &caption);
     ~SortingWindow() override;
 
     // The help window the exercise shows and hides; the window set hands it over once all four
@@ -74,6 +81,7 @@ private:
     void closeWindow() override;
     void markVariantPassed(int slot, std::int32_t helpCount) override;
 
+    const ExerciseWords &m_wordList; // the words the window shows, in list order
     SortingExercise m_exercise;
 
     // The controls by role; the comments give their object names.

@@ -342,7 +342,8 @@ TEST_F(Board, VariantButtonsShowTheirExerciseOnceAndCloseAsksTheBoardToClose)
     QWidget sorting;
     QWidget writing;
     button("sButton1")->click(); // before the window set is complete: nothing happens
-    board->setExerciseWindows(&sorting, &writing);
+    board->setVariantWindow(1, [&sorting] { return &sorting; });
+    board->setVariantWindow(5, [&writing] { return &writing; });
     showActive();
     QTest::mouseClick(button("sButton1"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&sorting));

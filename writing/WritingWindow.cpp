@@ -34,12 +34,14 @@ const QColor kOddBoxColor(255, 217, 198);
 const QColor kEvenBoxColor(255, 240, 255);
 
 // The word list: word k stands 24 pixels below word k - 1, its label at its own left edge so
-// that the words end about the same place before their edit boxes.
+// that the words end about the same place before their edit boxes. A teacher's words, whose
+// edges nobody placed, end where those of "Вариант 1-1" end.
 constexpr int kFirstWordTop = 41;
 constexpr int kWordPitch = 24;
 constexpr int kWordHeight = 16;
 constexpr std::array<int, WritingView::kWordCount> kWordLeft{
     82, 98, 80, 72, 53, 72, 74, 80, 52, 99, 73, 74, 62, 80, 55, 39, 45, 89, 72, 63};
+constexpr int kTeacherWordRight = 144;
 constexpr int kEditLeft = 162;
 const QSize kEditSize(121, 18);
 
@@ -62,7 +64,8 @@ TsButton *makeButton(QWidget *panel, const QString &name, const QString &caption
 
 } // namespace
 
-WritingWindow::WritingWindow(QWidget *parent) : QWidget(parent)
+WritingWindow::WritingWindow(const ExerciseWords &words, int slot, QWidget *parent)
+    : QWidget(parent), m_words(words), m_exercise(*this, words, slot)
 {
     setObjectName(QStringLiteral("Form3"));
     setupFormFrame(this, QStringLiteral("Н и НН в прилагательных"), QSize(559, kOuterHeight),
@@ -98,8 +101,8 @@ void WritingWindow::createWordList()
     const QFontMetrics metrics(wordFont);
     for (int word = 1; word <= WritingView::kWordCount; ++word) {
         const auto i = static_cast<std::size_t>(word - 1);
-        const QString caption = QString::fromUtf8(kWritingWords[i].caption.data(),
-                                                  qsizetype(kWritingWords[i].caption.size()));
+        const QString caption =
+            QString::fromUtf8(m_words[i].caption.data(), qsizetype(m_words[i].caption.size()));
         auto *label = new WordLabel(caption, m_wordListPanel);
         label->setObjectName(QStringLiteral("Label%1").arg(word + 2));
         // Said as a word with its gap, not with the gap's sign spelled out.
@@ -113,8 +116,9 @@ void WritingWindow::createWordList()
         labelPalette.setColor(QPalette::Window, panelColor);
         label->setPalette(labelPalette);
         label->setAutoFillBackground(true);
-        label->setGeometry(kWordLeft[i], wordTop(word), metrics.horizontalAdvance(caption),
-                           kWordHeight);
+        const int width = metrics.horizontalAdvance(caption);
+        const int left = &m_words == &kWritingWords ? kWordLeft[i] : kTeacherWordRight - width;
+        label->setGeometry(left, wordTop(word), width, kWordHeight);
         connect(label, &WordLabel::clicked, this, [this, word] { onWordClicked(word); });
         m_wordLabels[i] = label;
     }

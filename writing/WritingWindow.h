@@ -28,7 +28,10 @@ class WritingWindow : public QWidget, public WritingEffects
 {
     Q_OBJECT
 public:
-    explicit WritingWindow(QWidget *parent = nullptr);
+    // The window of `words` (those of "Вариант 1-1" unless a teacher's list is given),
+    // reporting its pass for the board's `slot`. The words must outlive the window.
+    explicit WritingWindow(const ExerciseWords &words = kWritingWords,
+                           int slot = WritingExercise::kVariantSlot, QWidget *parent = nullptr);
 
     // The outer width the window starts with.
     static constexpr int kNarrowWidth = WritingView::kNarrowWidth;
@@ -78,7 +81,8 @@ private:
     void onRetryClicked();
     void onHelpClicked();
 
-    WritingExercise m_exercise{*this};
+    const ExerciseWords &m_words;
+    WritingExercise m_exercise;
     QPointer<QWidget> m_help;
 
     // The controls by role; the comments give their object names.

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <string>
 
-SortingExercise::SortingExercise(SortingEffects &effects) : m_effects(effects)
+SortingExercise::SortingExercise(SortingEffects &effects, const ExerciseWords &words, int slot)
+    : m_effects(effects), m_words(words), m_slot(slot)
 {
 }
 
@@ -23,7 +24,7 @@ bool SortingExercise::dropWord(int n, std::string_view pictureCode)
 
     // Exact comparison of the codes: same length, same characters.
     const auto index = static_cast<std::size_t>(n - 1);
-    if (pictureCode == kSortingWords[index].answerCode) {
+    if (pictureCode == m_words[index].answerCode) {
         m_view.wordVisible[index] = false;
         std::int32_t &right = singleN ? m_counters.correctN : m_counters.correctNN;
         right = countedUp(right);
@@ -122,5 +123,5 @@ void SortingExercise::finish()
     }
     // The window goes first, then the board learns of the pass.
     m_effects.closeWindow();
-    m_effects.markVariantPassed(kSortingVariantSlot, m_counters.helpCount);
+    m_effects.markVariantPassed(m_slot, m_counters.helpCount);
 }

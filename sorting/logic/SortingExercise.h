@@ -14,7 +14,7 @@
 using SortingWord = ExerciseWord;
 inline constexpr const auto &kSortingWords = kExerciseWords;
 
-// The board slot of this exercise, "Вариант 1".
+// The board slot of the built-in sorting exercise, "Вариант 1".
 inline constexpr int kSortingVariantSlot = 1;
 
 // The scoring counters. All start at 0 with the program. The first four count the drops of the
@@ -39,7 +39,7 @@ struct SortingCounters
 // single-н or the double-нн picture, and an attempt passes only if all twenty went onto their
 // right pictures without a single wrong drop. The window turns drops and button presses into
 // the operations below and renders view() after each; outward effects go through the
-// SortingEffects given at construction, which must outlive the exercise.
+// SortingEffects given at construction, which must outlive the exercise, as must its words.
 //
 // Each operation acts only in the state where its control is shown (the window offers it in no
 // other); called at any other time it does nothing at all, so a stray call can neither count a
@@ -47,7 +47,10 @@ struct SortingCounters
 class SortingExercise
 {
 public:
-    explicit SortingExercise(SortingEffects &effects);
+    // The exercise of `words` (those of "Вариант 1" unless a teacher's list is given), in the
+    // board's `slot`.
+    explicit SortingExercise(SortingEffects &effects, const ExerciseWords &words = kSortingWords,
+                             int slot = kSortingVariantSlot);
     SortingExercise(const SortingExercise &) = delete;
     SortingExercise &operator=(const SortingExercise &) = delete;
 
@@ -79,6 +82,8 @@ public:
 
 private:
     SortingEffects &m_effects;
+    const ExerciseWords &m_words;
+    int m_slot;
     SortingView m_view;
     SortingCounters m_counters;
 };

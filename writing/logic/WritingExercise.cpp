@@ -2,22 +2,23 @@
 
 #include <cstddef>
 
-bool writingAnswersMatch(std::span<const std::string> texts)
+bool writingAnswersMatch(std::span<const std::string> texts, const ExerciseWords &words)
 {
     // A missing or surplus text cannot be paired with its word, so the answers cannot be right.
-    if (texts.size() != kWritingWords.size()) {
+    if (texts.size() != words.size()) {
         return false;
     }
-    for (std::size_t i = 0; i < kWritingWords.size(); ++i) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
         // std::string_view equality compares the lengths and then every byte.
-        if (std::string_view(texts[i]) != kWritingWords[i].expected) {
+        if (std::string_view(texts[i]) != words[i].expected) {
             return false;
         }
     }
     return true;
 }
 
-WritingExercise::WritingExercise(WritingEffects &effects) : m_effects(effects)
+WritingExercise::WritingExercise(WritingEffects &effects, const ExerciseWords &words, int slot)
+    : m_effects(effects), m_words(words), m_slot(slot)
 {
 }
 
@@ -56,7 +57,7 @@ bool WritingExercise::checkAnswers(std::span<const std::string> texts)
     m_effects.hideHelp();
     m_view.helpOfferVisible = false;
 
-    const bool passed = writingAnswersMatch(texts);
+    const bool passed = writingAnswersMatch(texts, m_words);
     if (passed) {
         m_view.picturePanelVisible = true;
         m_view.teasingPictureVisible = false;
@@ -106,5 +107,5 @@ void WritingExercise::finish()
         return;
     }
     m_effects.closeWindow();
-    m_effects.markVariantPassed(kVariantSlot, m_helpCount);
+    m_effects.markVariantPassed(m_slot, m_helpCount);
 }

@@ -36,10 +36,13 @@ public:
     // window is narrower when the twentieth click falls on the last word.
     static constexpr int kWideWidth = 606;
     static constexpr int kWideWidthAfterLastWord = 560;
-    // The variant board's slot of this exercise.
+    // The variant board's slot of the built-in writing exercise, "Вариант 1-1".
     static constexpr int kVariantSlot = 5;
 
-    explicit WritingExercise(WritingEffects &effects);
+    // The exercise of `words` (those of "Вариант 1-1" unless a teacher's list is given), in the
+    // board's `slot`. The effects and the words must outlive the exercise.
+    explicit WritingExercise(WritingEffects &effects, const ExerciseWords &words = kWritingWords,
+                             int slot = kVariantSlot);
     WritingExercise(const WritingExercise &) = delete;
     WritingExercise &operator=(const WritingExercise &) = delete;
 
@@ -79,13 +82,17 @@ private:
     bool shownInCheckPanel(bool buttonVisible) const;
 
     WritingEffects &m_effects;
+    const ExerciseWords &m_words;
+    int m_slot;
     WritingView m_view;
     std::int32_t m_revealCount = 0;
     std::int32_t m_retryCount = 0;
     std::int32_t m_helpCount = 0;
 };
 
-// Whether every typed text equals the expected word of its word exactly: byte for byte in UTF-8,
-// which for valid texts means the same characters in the same number, case significant and
-// nothing trimmed. Stops at the first text that differs. False unless there are exactly twenty.
-bool writingAnswersMatch(std::span<const std::string> texts);
+// Whether every typed text equals the expected word of its word in `words` exactly: byte for
+// byte in UTF-8, which for valid texts means the same characters in the same number, case
+// significant and nothing trimmed. Stops at the first text that differs. False unless there are
+// exactly twenty.
+bool writingAnswersMatch(std::span<const std::string> texts,
+                         const ExerciseWords &words = kWritingWords);

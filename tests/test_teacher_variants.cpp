@@ -1,0 +1,151 @@
+// A teacher's word lists in the running program: which slots of the board come alive, the
+// windows they open, where the file is looked for, and how a fault is reported.
+#include "BoardWindow.h"
+#include "TeacherVariants.h"
+#include "TsButton.h"
+#include "WindowSet.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+// A list in the file's own form: heading, then `count` real words with their н or нн in
+// brackets.
+std::string fileWithList(int number, int count)
+{
+    std::string text = "Вариант " + std::to_string(number) + "\n";
+    const char *const words[] = {"гуси[н]ый",   "стекля[нн]ый", "ржа[н]ой",     "лимо[нн]ый",
+                                 "кури[н]ый",   "овся[н]ый",    "маши[нн]ый",   "сви[н]ой",
+                                 "соловьи[н]ый", "карма[нн]ый", "ветря[н]ой",   "цепе[н]ой",
+                                 "лебеди[н]ый", "сезо[нн]ый",  "пчели[н]ый",   "ко[нн]ый",
+                                 "орли[н]ый",   "сло[н]овый",  "пусты[нн]ый",  "утре[нн]ий"};
+    for (int i = 0; i < count; ++i) {
+        text += std::string(words[i % 20]) + "\n";
+    }
+    return text;
+}
+
+class TeacherVariantsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
+
+    // Writes `text` as variants.txt into the temporary folder and reads it as the command
+    // line would give it.
+    TeacherVariants load(const std::string &text)
+    {
+        const QString path = dir.filePath(QStringLiteral("variants.txt"));
+        std::ofstream(path.toStdString(), std::ios::binary) << text;
+        return loadTeacherVariants(path);
+    }
+
+    TsButton *variantButton(const WindowSet &set, const char *name)
+    {
+        return set.board()->findChild<TsButton *>(QString::fromLatin1(name));
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(TeacherVariantsTest, AListMakesItsTwoSlotsLiveAndOpensWindowsOfItsOwnWords)
+{
+    TeacherVariants variants = load(fileWithList(3, 20));
+    ASSERT_TRUE(variants.problems.isEmpty()) << variants.problems.join(u'\n').toStdString();
+    ASSERT_EQ(variants.variants.size(), 1u);
+    WindowSet set(std::move(variants));
+    set.start();
+    // «Вариант 3» and «Вариант 3-1» live; the other lists' slots stay as they were.
+    EXPECT_TRUE(variantButton(set, "sButton3")->isEnabled());
+    EXPECT_TRUE(variantButton(set, "sButton7")->isEnabled());
+    for (const char *name : {"sButton2", "sButton4", "sButton6", "sButton9"}) {
+        EXPECT_FALSE(variantButton(set, name)->isEnabled()) << name;
+    }
+    // No window of the list is made before its button is pressed.
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), 4);
+
+    variantButton(set, "sButton3")->click();
+    QWidget *sorting = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("Form2_3")) {
+            sorting = w;
+        }
+    }
+    ASSERT_TRUE(sorting && sorting->isVisible());
+    EXPECT_EQ(sorting->findChild<QLabel *>(QStringLiteral("Label3"))->text(), "гуси_ый");
+    EXPECT_EQ(sorting->findChild<QLabel *>(QStringLiteral("Label4"))->text(), "стекля_ый");
+    EXPECT_FALSE(set.sorting()->isVisible()) << "«Вариант 1» has a window of its own";
+
+    variantButton(set, "sButton7")->click();
+    QWidget *writing = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("Form3_3")) {
+            writing = w;
+        }
+    }
+    ASSERT_TRUE(writing && writing->isVisible());
+    EXPECT_EQ(writing->findChild<QLabel *>(QStringLiteral("Label22"))->text(), "утре_ий");
+}
+
+TEST_F(TeacherVariantsTest, AFaultIsShownOnceOverTheBoardWithTheFileAndTheLine)
+{
+    // List 2 (heading on line 1) has a word too few; list 4 is whole and loads.
+    TeacherVariants variants = load(fileWithList(2, 19) + fileWithList(4, 20));
+    ASSERT_EQ(variants.variants.size(), 1u);
+    EXPECT_EQ(variants.variants.front()->number(), 4);
+    ASSERT_EQ(variants.problems.size(), 1);
+    EXPECT_TRUE(variants.problems.front().startsWith(QDir::toNativeSeparators(
+        dir.filePath(QStringLiteral("variants.txt")) + QStringLiteral(", строка 1: "))))
+        << variants.problems.front().toStdString();
+
+    WindowSet set(std::move(variants));
+    set.start();
+    auto *box = set.board()->findChild<QMessageBox *>(QStringLiteral("teacherListProblems"));
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
+    EXPECT_TRUE(box->text().contains(QStringLiteral("строка 1")));
+    EXPECT_FALSE(variantButton(set, "sButton2")->isEnabled());
+    EXPECT_TRUE(variantButton(set, "sButton4")->isEnabled());
+}
+
+TEST_F(TeacherVariantsTest, AFileThatCannotBeReadOrIsTooLargeLoadsNothing)
+{
+    const TeacherVariants missing = loadTeacherVariants(dir.filePath(QStringLiteral("нет.txt")));
+    ASSERT_EQ(missing.problems.size(), 1);
+    EXPECT_TRUE(missing.problems.front().contains(QStringLiteral("не удаётся прочитать")));
+    EXPECT_TRUE(missing.variants.empty());
+
+    const TeacherVariants large = load(fileWithList(2, 20) + std::string(64 * 1024, '#'));
+    EXPECT_TRUE(large.variants.empty());
+    EXPECT_EQ(large.problems.size(), 1);
+}
+
+TEST_F(TeacherVariantsTest, TheFileIsFoundInTheUsersDataFolder)
+{
+    // Nothing given and nothing anywhere: no file, and start-up reads nothing.
+    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", dir.filePath(QStringLiteral("machine")).toLocal8Bit());
+    EXPECT_TRUE(findTeacherFile(QString()).isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("nn-trainer")));
+    const QString path = dir.filePath(QStringLiteral("nn-trainer/variants.txt"));
+    std::ofstream(path.toStdString()) << fileWithList(2, 20);
+    EXPECT_EQ(findTeacherFile(QString()), path);
+    // A file given on the command line wins.
+    EXPECT_EQ(findTeacherFile(QStringLiteral("/elsewhere/lists.txt")),
+              QStringLiteral("/elsewhere/lists.txt"));
+    EXPECT_EQ(variantsArgument({QStringLiteral("nn-trainer"), QStringLiteral("--variants"),
+                                QStringLiteral("/t/списки.txt")}),
+              QStringLiteral("/t/списки.txt"));
+    EXPECT_EQ(variantsArgument({QStringLiteral("nn-trainer"), QStringLiteral("--variants=a.txt")}),
+              QStringLiteral("a.txt"));
+}
+
+} // namespace
