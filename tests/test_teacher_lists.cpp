@@ -1,0 +1,157 @@
+// The reader of a teacher's own lists: every fault with its line and message, the words derived
+// from a good list, the file forms Notepad writes, and the width check.
+#include "TeacherLists.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Word
+{
+    const char *line, *caption, *code, *expected;
+};
+// clang-format off
+constexpr std::array<Word, 20> kWords{{
+    {"гуси[н]ый", "гуси_ый", "n", "гусиный"},           {"стекля[нн]ый", "стекля_ый", "nn", "стеклянный"},
+    {"ледя[н]ой", "ледя_ой", "n", "ледяной"},           {"революцио[нн]ый", "революцио_ый", "nn", "революционный"},
+    {"ю[н]ый", "ю_ый", "n", "юный"},                    {"клюкве[нн]ый", "клюкве_ый", "nn", "клюквенный"},
+    {"зелё[н]ый", "зелё_ый", "n", "зелёный"},           {"лимо[нн]ый", "лимо_ый", "nn", "лимонный"},
+    {"масля[н]ый", "масля_ый", "n", "масляный"},        {"о[нн]ый", "о_ый", "nn", "онный"},
+    {"иссиня-чёр[н]ый", "иссиня-чёр_ый", "n", "иссиня-чёрный"}, {"време[нн]ый", "време_ый", "nn", "временный"},
+    {"лебеди[н]ый", "лебеди_ый", "n", "лебединый"},     {"осе[нн]ий", "осе_ий", "nn", "осенний"},
+    {"пья[н]ый", "пья_ый", "n", "пьяный"},              {"жизне[нн]ый", "жизне_ый", "nn", "жизненный"},
+    {"ветре[н]ый", "ветре_ый", "n", "ветреный"},        {"подветре[нн]ый", "подветре_ый", "nn", "подветренный"},
+    {"ржа[н]ой", "ржа_ой", "n", "ржаной"},              {"це[нн]ый", "це_ый", "nn", "ценный"},
+}};
+// clang-format on
+
+bool fitsAll(std::string_view)
+{
+    return true;
+}
+
+// "Вариант N" and the twenty words, the last one replaced by `last` when given.
+std::string list(int number, const char *last = nullptr)
+{
+    std::string text = "Вариант " + std::to_string(number) + "\n";
+    for (std::size_t i = 0; i < kWords.size(); ++i) {
+        text += std::string(i + 1 == kWords.size() && last ? last : kWords[i].line) + "\n";
+    }
+    return text;
+}
+
+std::vector<int> numbers(const TeacherLists &read)
+{
+    std::vector<int> out;
+    for (const TeacherList &l : read.lists) {
+        out.push_back(l.number);
+    }
+    return out;
+}
+
+void expectWords(const TeacherList &l)
+{
+    ASSERT_EQ(l.words.size(), kWords.size());
+    for (std::size_t i = 0; i < kWords.size(); ++i) {
+        EXPECT_EQ(l.words[i].caption, kWords[i].caption) << i;
+        EXPECT_EQ(l.words[i].answerCode, kWords[i].code) << i;
+        EXPECT_EQ(l.words[i].expected, kWords[i].expected) << i;
+    }
+}
+
+struct Fault
+{
+    std::string file;
+    int line;
+    const char *fragment;
+    std::vector<int> loaded;
+};
+
+TEST(TeacherLists, EachFaultIsReportedOnceOnItsLineAndLeavesItsListOut)
+{
+    const std::string w19 = list(3).substr(0, list(3).rfind("це[нн]ый"));
+    // clang-format off
+    const std::vector<Fault> faults{
+        {list(2, "деревянный"), 21, "в слове «деревянный» нет скобок с н или нн", {}},
+        {list(2, "д[н]ере[нн]ый"), 21, "две пары скобок", {}},
+        {list(2, "деревя[м]ый"), 21, "в скобках должно быть н или нн, а стоит «м»", {}},
+        {list(2, "деревя[]ый"), 21, "пустые скобки", {}},
+        {list(2, "деревя]нн[ый"), 21, "скобки не парные", {}},
+        {list(2, "дeревя[нн]ый"), 21, "буква «e» не русская", {}},
+        {list(2, "Деревя[нн]ый"), 21, "заглавная буква «Д»", {}},
+        {list(2, "деревя[нн]ый2"), 21, "цифра «2»", {}},
+        {list(2, "деревя [нн]ый"), 21, "пробел внутри слова", {}},
+        {list(2, "деревя(нн)ый"), 21, "знак «(»: н или нн ставится в квадратные скобки", {}},
+        {list(2, "деревя[нн]ый\x01"), 21, "знак с кодом U+0001", {}},
+        {list(2, "-деревя[нн]ый"), 21, "дефис в начале или в конце", {}},
+        {list(2, "дере--вя[нн]ый"), 21, "два дефиса подряд", {}},
+        {list(2, "[нн]ый"), 21, "скобки стоят с краю", {}},
+        {list(4) + w19, 22, "в списке «Вариант 3» 19 слов, а нужно ровно 20", {4}},
+        {list(3) + "ледя[н]ой\n", 1, "в списке «Вариант 3» 21 слово, а нужно ровно 20", {}},
+        {"Вариант 4\n" + list(2), 1, "в списке «Вариант 4» 0 слов", {2}},
+        {list(1) + list(2), 1, "«Вариант 1» встроен в программу", {2}},
+        {list(7) + list(2), 1, "в заголовке «Вариант 7» номер должен быть 2, 3 или 4", {2}},
+        {list(2) + "Вариант x\n" + "без скобок\n", 22, "«Вариант x» номер должен быть", {2}},
+        {"вариант\nледя[н]ой\n" + list(4), 1, "нет номера варианта", {4}},
+        {"ледя[н]ой\nю[н]ый\n" + list(2), 1, "слово «ледя[н]ой» стоит до первого заголовка", {2}},
+        {list(2) + list(2), 22, "«Вариант 2» уже был выше, в строке 1", {}},
+        {list(3) + list(2) + list(3), 43, "«Вариант 3» уже был выше, в строке 1", {2}},
+        {list(2) + list(3, "деревя[м]ый"), 42, "а стоит «м»", {2}},
+        {list(2) + "\xFF\n" + list(3), 22, "строка не в кодировке UTF-8", {}},
+        {list(2) + "ле\xE0\x80\xB0\n", 22, "не в кодировке UTF-8", {}},    // overlong "0"
+        {list(2, "\xED\xA0\x80[н]ый"), 21, "не в кодировке UTF-8", {}},   // a surrogate
+        {list(2, "\xD0"), 21, "не в кодировке UTF-8", {}},                  // cut short
+        {std::string(kTeacherFileMaxBytes + 1, '#'), 0, "файл слишком большой", {}},
+    };
+    // clang-format on
+    for (const Fault &f : faults) {
+        const TeacherLists read = readTeacherLists(f.file, fitsAll);
+        ASSERT_EQ(read.errors.size(), 1u) << f.fragment;
+        EXPECT_EQ(read.errors[0].line, f.line) << f.fragment;
+        EXPECT_NE(read.errors[0].message.find(f.fragment), std::string::npos)
+            << read.errors[0].message;
+        EXPECT_EQ(numbers(read), f.loaded) << f.fragment;
+    }
+}
+
+TEST(TeacherLists, GoodListBesideBadOneLoadsWithEveryWordDerived)
+{
+    const TeacherLists read = readTeacherLists(list(3, "ледя[нн]ой ой") + list(2), fitsAll);
+    ASSERT_EQ(numbers(read), std::vector<int>{2});
+    EXPECT_EQ(read.lists[0].headingLine, 22);
+    expectWords(read.lists[0]);
+}
+
+TEST(TeacherLists, NotepadFileWithBomCrlfCommentsAndBlankLines)
+{
+    std::string file = "\xEF\xBB\xBF# Мои списки\r\n\r\n  \t\r\n  ВАРИАНТ\t 4  \r\n";
+    for (const Word &w : kWords) {
+        file += std::string("\t ") + w.line + "  \r\n   # заметка\r\n\r\n";
+    }
+    std::string three = list(3).substr(list(3).find('\n') + 1);
+    three.back() = '\r'; // a lone CR ends the file
+    const TeacherLists read = readTeacherLists(file + "Вариант3\r" + three, fitsAll);
+    EXPECT_TRUE(read.errors.empty()) << read.errors[0].message;
+    ASSERT_EQ(numbers(read), (std::vector<int>{4, 3}));
+    EXPECT_EQ(read.lists[0].headingLine, 4);
+    EXPECT_EQ(read.lists[1].headingLine, 65);
+    expectWords(read.lists[0]);
+    expectWords(read.lists[1]);
+}
+
+TEST(TeacherLists, CaptionThatDoesNotFitIsAnError)
+{
+    const auto fits = [](std::string_view caption) { return caption != "подветре_ый"; };
+    const TeacherLists read = readTeacherLists(list(2), fits);
+    ASSERT_EQ(read.errors.size(), 1u);
+    EXPECT_EQ(read.errors[0].line, 19);
+    EXPECT_NE(read.errors[0].message.find("слово «подветре[нн]ый» шире, чем помещается в списке"),
+              std::string::npos);
+    EXPECT_TRUE(read.lists.empty());
+}
+
+} // namespace
