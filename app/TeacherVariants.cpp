@@ -74,9 +74,9 @@ TeacherVariants loadTeacherVariants(const QString &commandLineFile)
     }
     const QString shownName = QDir::toNativeSeparators(loaded.file);
     auto problem = [&](int line, const QString &what) {
-        loaded.problems << (line > 0 ? QStringLiteral("%1, строка %2: %3").arg(shownName).arg(line)
-                                           .arg(what)
-                                     : QStringLiteral("%1: %2").arg(shownName, what));
+        loaded.problems
+            << (line > 0 ? QStringLiteral("%1, строка %2: %3").arg(shownName).arg(line).arg(what)
+                         : QStringLiteral("%1: %2").arg(shownName, what));
     };
 
     QFile file(loaded.file);
@@ -88,12 +88,12 @@ TeacherVariants loadTeacherVariants(const QString &commandLineFile)
         if (file.error() != QFileDevice::NoError) {
             problem(0, QStringLiteral("файл не удаётся прочитать (%1).").arg(file.errorString()));
         } else {
-            TeacherLists lists = readTeacherLists(
-                std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                [](std::string_view caption) {
-                    return SortingWindow::captionFits(
-                        QString::fromUtf8(caption.data(), qsizetype(caption.size())));
-                });
+            TeacherLists lists =
+                readTeacherLists(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                                 [](std::string_view caption) {
+                                     return SortingWindow::captionFits(QString::fromUtf8(
+                                         caption.data(), qsizetype(caption.size())));
+                                 });
             for (const TeacherListError &error : lists.errors) {
                 problem(error.line, QString::fromStdString(error.message));
             }

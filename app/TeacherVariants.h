@@ -30,7 +30,7 @@ private:
 // What was found of a teacher's word lists at start-up.
 struct TeacherVariants
 {
-    QString file;                                         // the file read; empty when none
+    QString file;                                          // the file read; empty when none
     std::vector<std::unique_ptr<TeacherVariant>> variants; // the faultless lists, in file order
     QStringList problems; // each fault, in Russian, with the file and the line
 };

@@ -23,8 +23,9 @@ inline constexpr int kExerciseWordCount = 20;
 // A list of words as both exercises show it: word n at index n - 1.
 using ExerciseWords = std::array<ExerciseWord, kExerciseWordCount>;
 
-// The twenty words of "Вариант 1" and "Вариант 1-1" in list order, top to bottom; kExerciseWords[n - 1] is word n. The codes
-// alone decide what is right in the sorting exercise, the expected words in the writing one.
+// The twenty words of "Вариант 1" and "Вариант 1-1" in list order, top to bottom; kExerciseWords[n
+// - 1] is word n. The codes alone decide what is right in the sorting exercise, the expected words
+// in the writing one.
 // clang-format off
 inline constexpr ExerciseWords kExerciseWords{{
     {"ледя_ой",      kSingleNCode, "ледяной"},       // 1

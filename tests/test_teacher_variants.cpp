@@ -1,6 +1,7 @@
 // A teacher's word lists in the running program: which slots of the board come alive, the
 // windows they open, where the file is looked for, and how a fault is reported.
 #include "BoardWindow.h"
+#include "SortingWindow.h"
 #include "TeacherVariants.h"
 #include "TsButton.h"
 #include "WindowSet.h"
@@ -23,15 +24,25 @@ namespace {
 std::string fileWithList(int number, int count)
 {
     std::string text = "Вариант " + std::to_string(number) + "\n";
-    const char *const words[] = {"гуси[н]ый",   "стекля[нн]ый", "ржа[н]ой",     "лимо[нн]ый",
-                                 "кури[н]ый",   "овся[н]ый",    "маши[нн]ый",   "сви[н]ой",
-                                 "соловьи[н]ый", "карма[нн]ый", "ветря[н]ой",   "цепе[н]ой",
-                                 "лебеди[н]ый", "сезо[нн]ый",  "пчели[н]ый",   "ко[нн]ый",
-                                 "орли[н]ый",   "сло[н]овый",  "пусты[нн]ый",  "утре[нн]ий"};
+    const char *const words[] = {"гуси[н]ый",    "стекля[нн]ый", "ржа[н]ой",    "лимо[нн]ый",
+                                 "кури[н]ый",    "овся[н]ый",    "маши[нн]ый",  "сви[н]ой",
+                                 "соловьи[н]ый", "карма[нн]ый",  "ветря[н]ой",  "цепе[н]ой",
+                                 "лебеди[н]ый",  "сезо[нн]ый",   "пчели[н]ый",  "ко[нн]ый",
+                                 "орли[н]ый",    "сло[н]овый",   "пусты[нн]ый", "утре[нн]ий"};
     for (int i = 0; i < count; ++i) {
         text += std::string(words[i % 20]) + "\n";
     }
     return text;
+}
+
+QWidget *windowNamed(const char *name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(name)) {
+            return w;
+        }
+    }
+    return nullptr;
 }
 
 class TeacherVariantsTest : public ::testing::Test
@@ -70,27 +81,17 @@ TEST_F(TeacherVariantsTest, AListMakesItsTwoSlotsLiveAndOpensWindowsOfItsOwnWord
         EXPECT_FALSE(variantButton(set, name)->isEnabled()) << name;
     }
     // No window of the list is made before its button is pressed.
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), 4);
+    EXPECT_EQ(windowNamed("Form2_3"), nullptr);
 
     variantButton(set, "sButton3")->click();
-    QWidget *sorting = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form2_3")) {
-            sorting = w;
-        }
-    }
+    QWidget *sorting = windowNamed("Form2_3");
     ASSERT_TRUE(sorting && sorting->isVisible());
     EXPECT_EQ(sorting->findChild<QLabel *>(QStringLiteral("Label3"))->text(), "гуси_ый");
     EXPECT_EQ(sorting->findChild<QLabel *>(QStringLiteral("Label4"))->text(), "стекля_ый");
     EXPECT_FALSE(set.sorting()->isVisible()) << "«Вариант 1» has a window of its own";
 
     variantButton(set, "sButton7")->click();
-    QWidget *writing = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form3_3")) {
-            writing = w;
-        }
-    }
+    QWidget *writing = windowNamed("Form3_3");
     ASSERT_TRUE(writing && writing->isVisible());
     EXPECT_EQ(writing->findChild<QLabel *>(QStringLiteral("Label22"))->text(), "утре_ий");
 }
