@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -152,6 +154,17 @@ TEST(TeacherLists, CaptionThatDoesNotFitIsAnError)
     EXPECT_NE(read.errors[0].message.find("слово «подветре[нн]ый» шире, чем помещается в списке"),
               std::string::npos);
     EXPECT_TRUE(read.lists.empty());
+}
+
+// The sample file shipped for teachers loads whole: three lists, no error (the caption lengths
+// are checked by sample_words_in_dictionary.sh).
+TEST(TeacherLists, SampleFileLoadsAllThreeLists)
+{
+    std::ifstream in(NN_SAMPLE_FILE, std::ios::binary);
+    const std::string file{std::istreambuf_iterator<char>(in), {}};
+    const TeacherLists read = readTeacherLists(file, fitsAll);
+    EXPECT_TRUE(read.errors.empty()) << read.errors[0].line << ": " << read.errors[0].message;
+    EXPECT_EQ(numbers(read), (std::vector<int>{2, 3, 4}));
 }
 
 } // namespace
