@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks an installed tree (a DESTDIR install or an unpacked .deb) as a desktop sees it: exactly
 # the executable, the menu entry, the icon at every size and the metainfo, each where a
-# freedesktop desktop looks for it; the entry and the metainfo pass the standard validators
-# and name one another, the installed program and the icon.
+# freedesktop desktop looks for it, and the sample of a teacher's own lists (the source tree's
+# file) among the documentation; the entry and the metainfo pass the standard validators and name
+# one another, the installed program and the icon.
 # Usage: check_installed_tree.sh <root>   (the tree holds <root>/usr/...)
 set -euo pipefail
 root=${1:?root}
@@ -15,7 +16,8 @@ fail() {
 
 desktop=usr/share/applications/$id.desktop
 metainfo=usr/share/metainfo/$id.metainfo.xml
-expected=(usr/bin/nn-trainer "$desktop" "$metainfo")
+sample=usr/share/doc/nn-trainer/variants-sample.txt
+expected=(usr/bin/nn-trainer "$desktop" "$metainfo" "$sample")
 for size in "${sizes[@]}"; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
@@ -27,6 +29,8 @@ if [ "$want" != "$have" ]; then
 fi
 
 [ -x "$root/usr/bin/nn-trainer" ] || fail "usr/bin/nn-trainer is not executable"
+cmp -s "$root/$sample" "$(dirname "$0")/../variants-sample.txt" ||
+    fail "$sample is not the source tree's variants-sample.txt"
 cmp -s -n 4 <(printf '\177ELF') "$root/usr/bin/nn-trainer" || fail "usr/bin/nn-trainer is not a program"
 
 # Each icon is a PNG of the size its folder names (width and height from the IHDR chunk).

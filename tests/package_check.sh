@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package that package_build.sh made: its control fields; its dependencies (the
 # package of every library the program links, and the fonts the windows are laid out for); the
-# owners and modes of its files; that apt would install it on this system; and what it unpacks,
-# checked as an installed tree (check_installed_tree.sh).
+# owners and modes of its files; the teacher's sample lists; that apt would install it on this
+# system; and what it unpacks, checked as an installed tree (check_installed_tree.sh).
 # Usage: package_check.sh <out-dir> <version>
 set -euo pipefail
 out=${1:?out dir}
@@ -78,6 +78,11 @@ dpkg-deb --contents "$deb" | awk '
     $1 ~ /^-/ && $6 ~ /^\.\/usr\/bin\// && $1 != "-rwxr-xr-x" { print "program mode: " $0; bad = 1 }
     $1 ~ /^-/ && $6 !~ /^\.\/usr\/bin\// && $1 != "-rw-r--r--" { print "file mode: " $0; bad = 1 }
     END { exit bad }' || fail "wrong owners or modes"
+
+# The teacher's sample lists among the package's documentation, readable by everyone.
+dpkg-deb --contents "$deb" |
+    grep -E '^-rw-r--r-- root/root .* \./usr/share/doc/nn-trainer/variants-sample\.txt$' >/dev/null ||
+    fail "the package has no /usr/share/doc/nn-trainer/variants-sample.txt"
 
 # The software centre's newest release is the package's version.
 release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \

@@ -150,18 +150,23 @@ std::u32string_view trimmed(std::u32string_view s)
     return s;
 }
 
-// A line as a message quotes it: «…», invisible characters shown as "�", cut after
+// Text from the file as a message shows it: invisible characters as "�", cut after
 // kQuoteLength code points.
-std::string quote(std::u32string_view s)
+std::string shown(std::u32string_view s)
 {
-    std::string out = "«";
+    std::string out;
     for (std::size_t i = 0; i < s.size() && i < kQuoteLength; ++i) {
         encode(s[i] == U'\t' ? U' ' : isInvisible(s[i]) ? U'\uFFFD' : s[i], out);
     }
     if (s.size() > kQuoteLength) {
         out += "…";
     }
-    return out + "»";
+    return out;
+}
+
+std::string quote(std::u32string_view s)
+{
+    return "«" + shown(s) + "»";
 }
 
 // One character as a message names it: «D», or its code when it cannot be seen.
@@ -372,7 +377,7 @@ public:
         }
         switch (m_state) {
         case State::BeforeHeading:
-            error(number, "слово " + quote(line) +
+            error(number, "строка " + quote(line) +
                               " стоит до первого заголовка: список начинается строкой «Вариант "
                               "2», «Вариант 3» или «Вариант 4»");
             m_state = State::UnderBadHeading; // reported once, not for every word
@@ -421,7 +426,7 @@ private:
             return;
         }
         if (numberText != U"2" && numberText != U"3" && numberText != U"4") {
-            error(line, "в заголовке «Вариант " + utf8(numberText.substr(0, kQuoteLength)) +
+            error(line, "в заголовке «Вариант " + shown(numberText) +
                             "» номер должен быть 2, 3 или 4" + under);
             return;
         }
@@ -485,7 +490,7 @@ TeacherLists readTeacherLists(std::string_view fileBytes,
         if (fileBytes.size() > kTeacherFileMaxBytes) {
             result.errors.push_back(
                 {0, "файл слишком большой: " + std::to_string(fileBytes.size()) +
-                        " байт, а списки слов занимают не больше " +
+                        " байт, а файл со списками может быть не больше " +
                         std::to_string(kTeacherFileMaxBytes) + " байт; списки не загружены"});
             return result;
         }
