@@ -110,11 +110,11 @@ done
 writing=$(e2e_wait_window "^Н и НН в прилагательных\$" 552) || e2e_fail "the window did not widen"
 read -r WX WY < <(e2e_origin "$writing")
 xdotool mousemove $((WX + 5)) $((WY + 5))
-shoot_until "the wide writing window painted" holds count 1 1 $((WX + 319 + 10)) $((WY + 226 + 10)) FFA275 -eq 1
+shoot_until "the wide writing window painted" holds count 1 1 $((WX + 356 + 10)) $((WY + 448 + 10)) FFFFAE -eq 1
 keep "552x545+$WX+$WY" 3-writing-variant-3-1
 # Tab from the last box went on to "Проверить".
 key space
-shoot_until "the smiling picture" holds count 1 1 $((WX + 319 + 10)) $((WY + 226 + 10)) FFA275 -eq 1
+shoot_until "the picture panel after the check" holds count 1 1 $((WX + 319 + 10)) $((WY + 226 + 10)) FFA275 -eq 1
 # «Отлично!»: the praise in purple on the check panel.
 shoot_until "«Отлично!»" holds count 120 20 $((WX + 356 + 20)) $((WY + 448 + 8)) 800080 -gt 20
 keep "552x545+$WX+$WY" 4-writing-passed

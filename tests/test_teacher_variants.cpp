@@ -117,6 +117,17 @@ TEST_F(TeacherVariantsTest, AFaultIsShownOnceOverTheBoardWithTheFileAndTheLine)
     EXPECT_TRUE(variantButton(set, "sButton4")->isEnabled());
 }
 
+TEST_F(TeacherVariantsTest, TheSampleLoadsWholeWithEveryWordFittingTheWordList)
+{
+    // Measured at the words' own font against the narrowest room a word has.
+    const TeacherVariants sample = loadTeacherVariants(QStringLiteral(NN_SAMPLE_FILE));
+    EXPECT_TRUE(sample.problems.isEmpty()) << sample.problems.join(u'\n').toStdString();
+    ASSERT_EQ(sample.variants.size(), 3u);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(sample.variants[std::size_t(k)]->number(), k + 2);
+    }
+}
+
 TEST_F(TeacherVariantsTest, AFileThatCannotBeReadOrIsTooLargeLoadsNothing)
 {
     const TeacherVariants missing = loadTeacherVariants(dir.filePath(QStringLiteral("нет.txt")));
