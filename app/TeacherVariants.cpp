@@ -79,11 +79,23 @@ TeacherVariants loadTeacherVariants(const QString &commandLineFile)
                          : QStringLiteral("%1: %2").arg(shownName, what));
     };
 
+    const QFileInfo info(loaded.file);
     QFile file(loaded.file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem(0, QStringLiteral("файл не удаётся прочитать (%1).").arg(file.errorString()));
+    if (!info.exists()) {
+        problem(0, QStringLiteral("такого файла нет."));
+    } else if (!info.isFile()) {
+        // A folder, a pipe or a device: a pipe nobody writes to would keep the program from
+        // ever starting.
+        problem(0, QStringLiteral("это не файл со списками, а папка или устройство."));
+    } else if (info.size() > qint64(kTeacherFileMaxBytes)) {
+        problem(0, QStringLiteral("файл слишком большой: %1 байт, а файл со списками может быть "
+                                  "не больше %2 байт; списки не загружены.")
+                       .arg(info.size())
+                       .arg(kTeacherFileMaxBytes));
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        problem(0, QStringLiteral("файл не удаётся открыть (%1).").arg(file.errorString()));
     } else {
-        // One byte more than allowed tells a file that is too large without reading all of it.
+        // One byte more than allowed: a file that grew since it was measured is still caught.
         const QByteArray bytes = file.read(qint64(kTeacherFileMaxBytes) + 1);
         if (file.error() != QFileDevice::NoError) {
             problem(0, QStringLiteral("файл не удаётся прочитать (%1).").arg(file.errorString()));

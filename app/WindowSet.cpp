@@ -161,7 +161,7 @@ void WindowSet::reportTeacherProblems()
     if (m_teacher.problems.isEmpty()) {
         return;
     }
-    // Once, over the board, which stays usable with the lists that loaded.
+    // Once, over the board; once it is closed the board works with the lists that loaded.
     auto *box = new QMessageBox(
         QMessageBox::Warning, m_board->windowTitle(),
         QStringLiteral("В файле со списками слов есть ошибки. Списки с ошибками не загружены, "

@@ -138,32 +138,32 @@ void SortingWordLabel::release(const QPoint &globalPos)
     }
 }
 
-void SortingWordLabel::keyPressEvent(QKeyEvent *event)
-{
-    if (!isDragging()) {
-        QLabel::keyPressEvent(event);
-        return;
-    }
-    // A drag is one gesture of the mouse: no key reaches a control until it is over. Esc goes on
-    // to the window, which lets go of whatever the pupil holds.
-    event->setAccepted(event->key() != Qt::Key_Escape);
-}
-
-void SortingWordLabel::keyReleaseEvent(QKeyEvent *event)
-{
-    if (!isDragging()) {
-        QLabel::keyReleaseEvent(event);
-        return;
-    }
-    event->accept();
-}
-
 bool SortingWordLabel::event(QEvent *event)
 {
-    // The window lost the activation (another window, another program): the grab goes with it.
-    // The window hands its deactivation on to every shown control.
-    if (event->type() == QEvent::WindowDeactivate) {
+    switch (event->type()) {
+    case QEvent::WindowDeactivate:
+        // The window lost the activation (another window, another program): the grab goes with
+        // it. The window hands its deactivation on to every shown control.
         cancelDrag();
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+        if (isDragging()) {
+            // A drag is one gesture of the mouse: no key reaches a control until it is over,
+            // Tab and Shift+Tab neither (here, before the widget would move the focus with
+            // them). Esc goes on to the window, which lets go of whatever the pupil holds.
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Escape) {
+                event->ignore();
+                return false;
+            }
+            event->accept();
+            return true;
+        }
+        break;
+    default:
+        break;
     }
     return QLabel::event(event);
 }
@@ -178,6 +178,13 @@ void SortingWordLabel::hideEvent(QHideEvent *event)
 bool SortingWordLabel::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::ApplicationStateChange:
+        // Another program took the desktop: where no window manager moved the activation
+        // between the program's windows, this is all that tells of it.
+        if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
+            cancelDrag();
+        }
+        return false;
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

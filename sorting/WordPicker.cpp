@@ -66,7 +66,7 @@ bool WordPicker::pick(int n)
 
 void WordPicker::dropOn(DropPicture *picture)
 {
-    const std::string_view code = picture == m_doubleN ? kDoubleNCode : kSingleNCode;
+    const std::string code = picture->answerCode().toStdString();
     dropFrom(m_pick.dropPickedOn(m_view, code));
 }
 
@@ -78,7 +78,13 @@ void WordPicker::dropFrom(const std::optional<SortingPick::Drop> &drop)
     // The pick is over: the marks show so before the drop goes on, and nothing here runs after
     // it.
     updateMarks();
-    Q_EMIT dropRequested(drop->word, drop->code == kDoubleNCode ? m_doubleN : m_singleN);
+    // The picture whose answer code the drop carries.
+    for (DropPicture *picture : {m_doubleN, m_singleN}) {
+        if (picture->answerCode().toStdString() == drop->code) {
+            Q_EMIT dropRequested(drop->word, picture);
+            return;
+        }
+    }
 }
 
 void WordPicker::dropped(const SortingView &view)

@@ -253,6 +253,9 @@ TEST_F(SortingDrag, OnlyTheLeftButtonDragsAndKeysWaitUntilTheDragIsOver)
     QTest::keyClick(form->windowHandle(), Qt::Key_Space);
     QTest::keyClick(form->windowHandle(), Qt::Key_Return);
     EXPECT_TRUE(button("sButton5")->isVisible()) << "no check in the middle of a drag";
+    QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(form->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), button("sButton5")) << "nor does Tab move the focus";
     // Other buttons of the mouse do nothing meanwhile.
     pressAt(centre(picture("Image1")), Qt::RightButton);
     releaseAt(centre(picture("Image1")), Qt::RightButton);

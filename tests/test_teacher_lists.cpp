@@ -105,8 +105,9 @@ TEST(TeacherLists, EachFaultIsReportedOnceOnItsLineAndLeavesItsListOut)
         {list(2) + list(2), 22, "«Вариант 2» уже был выше, в строке 1", {}},
         {list(3) + list(2) + list(3), 43, "«Вариант 3» уже был выше, в строке 1", {2}},
         {list(2) + list(3, "деревя[м]ый"), 42, "а стоит «м»", {2}},
-        {list(2) + "\xFF\n" + list(3), 22, "строка не в кодировке UTF-8", {}},
-        {list(2) + "ле\xE0\x80\xB0\n", 22, "не в кодировке UTF-8", {}},    // overlong "0"
+        {list(2, "\xFF") + list(3), 21, "строка не в кодировке UTF-8", {3}},
+        {list(2, "ле\xE0\x80\xB0"), 21, "не в кодировке UTF-8", {}},    // overlong "0"
+        {"\xC2\xE0\xF0\xE8\xE0\xED\xF2 2\n\xEB\xF3\n" + list(4), 1, "с таким же сбоем: 1", {4}},
         {list(2, "\xED\xA0\x80[н]ый"), 21, "не в кодировке UTF-8", {}},   // a surrogate
         {list(2, "\xD0"), 21, "не в кодировке UTF-8", {}},                  // cut short
         {std::string(kTeacherFileMaxBytes + 1, '#'), 0, "файл слишком большой", {}},

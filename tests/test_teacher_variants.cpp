@@ -1,6 +1,7 @@
 // A teacher's word lists in the running program: which slots of the board come alive, the
 // windows they open, where the file is looked for, and how a fault is reported.
 #include "BoardWindow.h"
+#include "QtPrinting.h"
 #include "SortingWindow.h"
 #include "TeacherVariants.h"
 #include "TsButton.h"
@@ -8,8 +9,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -132,27 +135,47 @@ TEST_F(TeacherVariantsTest, AFileThatCannotBeReadOrIsTooLargeLoadsNothing)
 {
     const TeacherVariants missing = loadTeacherVariants(dir.filePath(QStringLiteral("нет.txt")));
     ASSERT_EQ(missing.problems.size(), 1);
-    EXPECT_TRUE(missing.problems.front().contains(QStringLiteral("не удаётся прочитать")));
+    EXPECT_TRUE(missing.problems.front().contains(QStringLiteral("такого файла нет")));
+    // A folder given for the file: said so, never waited on.
+    const TeacherVariants folder = loadTeacherVariants(dir.path());
+    ASSERT_EQ(folder.problems.size(), 1);
+    EXPECT_TRUE(folder.problems.front().contains(QStringLiteral("не файл")));
     EXPECT_TRUE(missing.variants.empty());
 
     const TeacherVariants large = load(fileWithList(2, 20) + std::string(64 * 1024, '#'));
     EXPECT_TRUE(large.variants.empty());
-    EXPECT_EQ(large.problems.size(), 1);
+    ASSERT_EQ(large.problems.size(), 1);
+    // The size said is the file's own, not what was read of it.
+    const qint64 size = QFileInfo(dir.filePath(QStringLiteral("variants.txt"))).size();
+    EXPECT_TRUE(
+        large.problems.front().contains(QStringLiteral("слишком большой: %1 байт").arg(size)))
+        << large.problems.front().toStdString();
 }
 
 TEST_F(TeacherVariantsTest, TheFileIsFoundInTheUsersDataFolder)
 {
     // Nothing given and nothing anywhere: no file, and start-up reads nothing.
-    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
-    qputenv("XDG_DATA_DIRS", dir.filePath(QStringLiteral("machine")).toLocal8Bit());
+#ifdef Q_OS_WIN
+    const char *const userFolder = "APPDATA";
+    const char *const machineFolder = "PROGRAMDATA";
+#else
+    const char *const userFolder = "XDG_DATA_HOME";
+    const char *const machineFolder = "XDG_DATA_DIRS";
+#endif
+    const QByteArray user = qgetenv(userFolder);
+    const QByteArray machine = qgetenv(machineFolder);
+    const auto restore = qScopeGuard([&] {
+        qputenv(userFolder, user);
+        qputenv(machineFolder, machine);
+    });
+    qputenv(userFolder, QDir::toNativeSeparators(dir.path()).toLocal8Bit());
+    qputenv(machineFolder,
+            QDir::toNativeSeparators(dir.filePath(QStringLiteral("machine"))).toLocal8Bit());
     EXPECT_TRUE(findTeacherFile(QString()).isEmpty());
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("nn-trainer")));
     const QString path = dir.filePath(QStringLiteral("nn-trainer/variants.txt"));
     std::ofstream(path.toStdString()) << fileWithList(2, 20);
-    EXPECT_EQ(findTeacherFile(QString()), path);
-    // A file given on the command line wins.
-    EXPECT_EQ(findTeacherFile(QStringLiteral("/elsewhere/lists.txt")),
-              QStringLiteral("/elsewhere/lists.txt"));
+    EXPECT_EQ(QDir::cleanPath(findTeacherFile(QString())), QDir::cleanPath(path));
     EXPECT_EQ(variantsArgument({QStringLiteral("nn-trainer"), QStringLiteral("--variants"),
                                 QStringLiteral("/t/списки.txt")}),
               QStringLiteral("/t/списки.txt"));
