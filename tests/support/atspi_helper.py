@@ -13,10 +13,14 @@ a screen reader would hear, with a log line for each.
     bus.wait_event(lambda e: e.name == "Ура!")
 """
 
+import os
 import time
 
 import pyatspi
 from gi.repository import Gio, GLib
+
+# Every wait gives up after the end-to-end tests' one budget (tests/support/e2e.sh).
+E2E_TIMEOUT = float(os.environ.get("E2E_TIMEOUT", "30"))
 
 # The events a screen reader listens to: focus moves, names that change, things that show or
 # hide (a notification that shows is spoken), texts that change and states that turn.
@@ -73,7 +77,7 @@ class AtSpi:
                 return
             time.sleep(0.02)
 
-    def wait_application(self, pid=None, name=None, timeout=20.0):
+    def wait_application(self, pid=None, name=None, timeout=E2E_TIMEOUT):
         """The application on the bus with this process id (or name)."""
         end = time.monotonic() + timeout
         while time.monotonic() < end:
@@ -120,7 +124,7 @@ class AtSpi:
             raise AssertionError(f"no {role} «{name}»")
         return found[0]
 
-    def wait_find(self, root, role, name, timeout=10.0):
+    def wait_find(self, root, role, name, timeout=E2E_TIMEOUT):
         end = time.monotonic() + timeout
         while True:
             found = self.find_all(root, role, name)
@@ -130,7 +134,7 @@ class AtSpi:
                 raise AssertionError(f"no {role} «{name}» appeared")
             self.pump(0.1)
 
-    def wait_any(self, root, role, timeout=10.0):
+    def wait_any(self, root, role, timeout=E2E_TIMEOUT):
         """Every showing object with this role, once there is at least one."""
         end = time.monotonic() + timeout
         while True:
@@ -169,7 +173,7 @@ class AtSpi:
                 return
         raise AssertionError(f"«{obj.name}» has no action {name}: {self.actions(obj)}")
 
-    def wait_event(self, match, timeout=10.0, since=0):
+    def wait_event(self, match, timeout=E2E_TIMEOUT, since=0):
         """The first event from index `since` on that `match` accepts, waiting for it."""
         end = time.monotonic() + timeout
         while True:
