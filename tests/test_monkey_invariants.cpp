@@ -155,10 +155,11 @@ std::string Monkey::state()
     std::string text =
         "  cursor " + (cursor ? std::to_string(int(cursor->shape())) : "none") + "; shown:";
     for (const QWidget *w : QApplication::topLevelWidgets()) {
-        if (!w->objectName().startsWith(QLatin1String("Form"))) {
-            continue;
+        // The program's windows (Form1 to Form4, and a teacher's variants' ones), by name.
+        if (w->objectName().startsWith(QLatin1String("Form")) && w->isVisible()) {
+            text += ' ';
+            text += w->objectName().toStdString();
         }
-        text += w->isVisible() ? " " + w->objectName().toStdString() : std::string();
     }
     const QWindow *focus = QGuiApplication::focusWindow();
     const QWidget *grabber = QWidget::mouseGrabber();
