@@ -27,16 +27,8 @@ shoot_until() {
   shift
   e2e_wait_screen "$shots/screen.png" "$what" "$@"
 }
-# Whether a command's number output compares as asked: holds <command...> <op> <number>.
-holds() {
-  local n=$(($# - 2)) op=${*: -2:1} value=${*: -1}
-  [ "$("${@:1:$n}")" "$op" "$value" ]
-}
 # How many pixels of a colour (RRGGBB) a region (w h x y) of the last screenshot holds.
-count() {
-  convert "$shots/screen.png" -crop "$1x$2+$3+$4" +repage -fill black +opaque "#$5" \
-    -fill white -opaque "#$5" -format '%[fx:mean*w*h]' info: | cut -d. -f1
-}
+count() { e2e_count_colour "$shots/screen.png" "$@"; }
 keep() { convert "$shots/screen.png" -crop "397x487+$SX+$SY" +repage "$shots/$1.png"; }
 
 codes=(n nn n n nn nn n n n nn nn n nn nn n nn nn nn n nn)
@@ -48,7 +40,7 @@ open_sorting() {
   eval "$(xdotool getwindowgeometry --shell "$board")"
   BX=$X
   BY=$((Y + HEIGHT - 351))
-  shoot_until "the board's first frame" holds count 1 1 $((BX + 5)) $((BY + 351 - 53 + 5)) 400080 -eq 1
+  shoot_until "the board's first frame" e2e_holds count 1 1 $((BX + 5)) $((BY + 351 - 53 + 5)) 400080 -eq 1
 }
 find_sorting() {
   sorting=$(e2e_wait_window "^Н и НН в прилагательных\$" 397) || fail "the sorting window did not open"
@@ -79,7 +71,7 @@ find_sorting
 # The keyboard goes where the pointer rests, as on a desktop without a window manager; the
 # pointer stays still in a corner of the window from now on.
 xdotool mousemove $((SX + 5)) $((SY + 480))
-shoot_until "the sorting window painted" holds count 1 1 $((SX + 208 + 10)) $((SY + 127 + 10)) FFDDFF -eq 1
+shoot_until "the sorting window painted" e2e_holds count 1 1 $((SX + 208 + 10)) $((SY + 127 + 10)) FFDDFF -eq 1
 keep keys-0-start
 [ "$(count 172 449 $((SX + 24)) $((SY + 16)) $NAVY)" -eq 0 ] || fail "a mark shows before any key"
 # The pictures' own pixels of the marks' navy, if any.
@@ -87,17 +79,17 @@ base_nn=$(navy_nn)
 base_n=$(navy_n)
 
 key Tab
-shoot_until "a focus mark on the first word after Tab" holds navy_word 1 -gt 20
+shoot_until "a focus mark on the first word after Tab" e2e_holds navy_word 1 -gt 20
 keep keys-1-focus-mark
 key Down Down End
-shoot_until "the focus mark on the last word after End" holds navy_word 20 -gt 20
+shoot_until "the focus mark on the last word after End" e2e_holds navy_word 20 -gt 20
 key Home
-shoot_until "Home to bring the mark back to the first word" holds navy_word 1 -gt 20
+shoot_until "Home to bring the mark back to the first word" e2e_holds navy_word 1 -gt 20
 key space
-shoot_until "the picked word shown inverted" holds navy_word 1 -gt 300
+shoot_until "the picked word shown inverted" e2e_holds navy_word 1 -gt 300
 keep keys-2-picked
 key Right
-shoot_until "a band round the chosen НН picture" holds navy_nn -gt $((base_nn + 300))
+shoot_until "a band round the chosen НН picture" e2e_holds navy_nn -gt $((base_nn + 300))
 keep keys-3-chosen-nn
 key Left
 left_chosen() {
@@ -112,7 +104,7 @@ shoot_until "ледя_ой gone after its drop on Н, the focus mark on the next
 keep keys-4-dropped
 # Esc lets a picked word go.
 key Return
-shoot_until "лу_ый picked with Return" holds navy_word 2 -gt 300
+shoot_until "лу_ый picked with Return" e2e_holds navy_word 2 -gt 300
 key Tab Escape
 let_go() {
   [ "$(navy_word 2)" -lt 300 ] && [ "$(navy_nn)" -eq "$base_nn" ]
@@ -125,7 +117,7 @@ done
 shoot_until "words 2, 11 and 20 gone from the list after their keys" gone 2 11 20
 keep keys-5-all-placed
 key shift+Tab space
-shoot_until "Ура-а-а !" holds count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00 -gt 20
+shoot_until "Ура-а-а !" e2e_holds count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00 -gt 20
 keep keys-6-passed
 # "Дальше" is the first shown button now.
 key Tab space
@@ -142,7 +134,7 @@ open_sorting
 click $((BX + 19 + 54 + 55)) $((BY + 16 + 24 + 12))
 find_sorting
 click "$word_x" "$(word_y 2)"
-shoot_until "a click to pick лу_ый" holds navy_word 2 -gt 300
+shoot_until "a click to pick лу_ый" e2e_holds navy_word 2 -gt 300
 keep clicks-1-picked
 [ "$(count 110 20 $((SX + 24 + 32)) $(($(word_y 1) - 10)) $NAVY)" -eq 0 ] ||
   fail "a focus mark shows to the mouse"
@@ -153,7 +145,7 @@ done
 shoot_until "words 1, 10 and 20 gone from the list" gone 1 10 20
 keep clicks-2-all-placed
 click $((SX + 208 + 31 + 50)) $((SY + 387 + 26 + 12))
-shoot_until "Ура-а-а !" holds count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00 -gt 20
+shoot_until "Ура-а-а !" e2e_holds count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00 -gt 20
 keep clicks-3-passed
 e2e_check_alive
 echo "e2e_sorting_keys: passed; screenshots in $shots"

@@ -14,9 +14,9 @@ source "$(dirname "$0")/support/e2e.sh"
 e2e_init e2e_teacher_variants "$shots"
 rm -f "$shots"/*.png
 # The teacher's file where the program looks for it in the user's data folder.
-export XDG_DATA_HOME="$shots/data"
-mkdir -p "$XDG_DATA_HOME/nn-trainer"
-cp "$sample" "$XDG_DATA_HOME/nn-trainer/variants.txt"
+E2E_DATA_HOME="$shots/data"
+mkdir -p "$E2E_DATA_HOME/nn-trainer"
+cp "$sample" "$E2E_DATA_HOME/nn-trainer/variants.txt"
 
 # The words of list 3 as the file writes them, read here on their own: answer codes and the
 # words written out.
@@ -41,15 +41,8 @@ shoot_until() {
   shift
   e2e_wait_screen "$shots/screen.png" "$what" "$@"
 }
-holds() {
-  local n=$(($# - 2)) op=${*: -2:1} value=${*: -1}
-  [ "$("${@:1:$n}")" "$op" "$value" ]
-}
 # How many pixels of a colour (RRGGBB) a region (w h x y) of the last screenshot holds.
-count() {
-  convert "$shots/screen.png" -crop "$1x$2+$3+$4" +repage -fill black +opaque "#$5" \
-    -fill white -opaque "#$5" -format '%[fx:mean*w*h]' info: | cut -d. -f1
-}
+count() { e2e_count_colour "$shots/screen.png" "$@"; }
 # How many strongly red pixels a region (w h x y) of the last screenshot holds.
 red() {
   convert "$shots/screen.png" -crop "$1x$2+$3+$4" +repage \
@@ -65,7 +58,7 @@ BX=$X
 BY=$((Y + HEIGHT - 351))
 # The keyboard goes where the pointer rests (no window manager): on the board's close panel.
 xdotool mousemove $((BX + 5)) $((BY + 351 - 10))
-shoot_until "the board's first frame" holds count 1 1 $((BX + 5)) $((BY + 351 - 53 + 5)) 400080 -eq 1
+shoot_until "the board's first frame" e2e_holds count 1 1 $((BX + 5)) $((BY + 351 - 53 + 5)) 400080 -eq 1
 keep "439x351+$BX+$BY" 1-board
 
 # --- «Вариант 3»: the focus starts on «Вариант 1»; Tab, Tab, Space ----------------------------
@@ -73,7 +66,7 @@ key Tab Tab space
 sorting=$(e2e_wait_window "^Н и НН в прилагательных\$" 397) || e2e_fail "«Вариант 3» did not open"
 read -r SX SY < <(e2e_origin "$sorting")
 xdotool mousemove $((SX + 5)) $((SY + 480))
-shoot_until "the sorting window painted" holds count 1 1 $((SX + 208 + 10)) $((SY + 127 + 10)) FFDDFF -eq 1
+shoot_until "the sorting window painted" e2e_holds count 1 1 $((SX + 208 + 10)) $((SY + 127 + 10)) FFDDFF -eq 1
 keep "397x487+$SX+$SY" 2-sorting-variant-3
 word_y() { echo $((SY + 16 + 16 + 21 * ($1 - 1) + 8)); }
 gone() {
@@ -88,14 +81,14 @@ for k in $(seq 1 20); do
 done
 shoot_until "all twenty words of list 3 gone from the list" gone 1 7 13 20
 key shift+Tab space
-shoot_until "Ура-а-а !" holds count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00 -gt 20
+shoot_until "Ура-а-а !" e2e_holds count 80 16 $((SX + 208 + 46)) $((SY + 387 + 16)) FFFF00 -gt 20
 # "Проверить" went and took the focus to the window: "Дальше" is its first stop.
 key Tab space
 e2e_wait "«Дальше» to close «Вариант 3»" window_gone 397
 
 # --- «Вариант 3-1»: the passed «Вариант 3» gave its focus on to «Вариант 4»; three Tabs more ---
 xdotool mousemove $((BX + 5)) $((BY + 351 - 10))
-shoot_until "the board's mark beside «Вариант 3»" holds red 35 35 $((BX + 19 + 17)) $((BY + 16 + 145)) -gt 20
+shoot_until "the board's mark beside «Вариант 3»" e2e_holds red 35 35 $((BX + 19 + 17)) $((BY + 16 + 145)) -gt 20
 key Tab Tab Tab space
 writing=$(e2e_wait_window "^Н и НН в прилагательных\$" 319) || e2e_fail "«Вариант 3-1» did not open"
 read -r WX WY < <(e2e_origin "$writing")
@@ -110,20 +103,20 @@ done
 writing=$(e2e_wait_window "^Н и НН в прилагательных\$" 552) || e2e_fail "the window did not widen"
 read -r WX WY < <(e2e_origin "$writing")
 xdotool mousemove $((WX + 5)) $((WY + 5))
-shoot_until "the wide writing window painted" holds count 1 1 $((WX + 356 + 10)) $((WY + 448 + 10)) FFFFAE -eq 1
+shoot_until "the wide writing window painted" e2e_holds count 1 1 $((WX + 356 + 10)) $((WY + 448 + 10)) FFFFAE -eq 1
 keep "552x545+$WX+$WY" 3-writing-variant-3-1
 # Tab from the last box went on to "Проверить".
 key space
-shoot_until "the picture panel after the check" holds count 1 1 $((WX + 319 + 10)) $((WY + 226 + 10)) FFA275 -eq 1
+shoot_until "the picture panel after the check" e2e_holds count 1 1 $((WX + 319 + 10)) $((WY + 226 + 10)) FFA275 -eq 1
 # «Отлично!»: the praise in purple on the check panel.
-shoot_until "«Отлично!»" holds count 120 20 $((WX + 356 + 20)) $((WY + 448 + 8)) 800080 -gt 20
+shoot_until "«Отлично!»" e2e_holds count 120 20 $((WX + 356 + 20)) $((WY + 448 + 8)) 800080 -gt 20
 keep "552x545+$WX+$WY" 4-writing-passed
 key shift+Tab space
 e2e_wait "«Дальше» to close «Вариант 3-1»" window_gone 552
 
 # --- The board: both marks, both counts ------------------------------------------------------
 xdotool mousemove $((BX + 5)) $((BY + 351 - 10))
-shoot_until "the board's mark beside «Вариант 3-1»" holds red 35 35 $((BX + 19 + 200)) $((BY + 16 + 145)) -gt 20
+shoot_until "the board's mark beside «Вариант 3-1»" e2e_holds red 35 35 $((BX + 19 + 200)) $((BY + 16 + 145)) -gt 20
 [ "$(red 35 35 $((BX + 19 + 17)) $((BY + 16 + 145)))" -gt 20 ] || e2e_fail "the mark of «Вариант 3» went"
 # The help counts: red digits right of "Подсказок:" in both slots.
 [ "$(red 20 16 $((BX + 19 + 150)) $((BY + 16 + 172)))" -gt 5 ] || e2e_fail "no help count beside «Вариант 3»"

@@ -7,7 +7,10 @@
 #
 #   e2e_init <name> <work folder>       names the test, makes the folder, sets the locale
 #   e2e_start_x <WxHxD> [Xvfb args...]  starts the X server and exports DISPLAY
-#   e2e_start_program <program> [args]  starts the program in the background; its pid in E2E_PID
+#   e2e_start_program <program> [args]  starts the program in the background; its pid in E2E_PID.
+#                                       Its user data folder is E2E_DATA_HOME when set, else an
+#                                       empty one: a teacher's word lists in the developer's own
+#                                       ~/.local/share never reach a test
 #   e2e_fail <message>                  reports, keeps the evidence and exits 1
 #   e2e_find_window <name> [width]      a visible window with that name (regex) and client width
 #   e2e_poll <command...>               runs the command until it succeeds; 1 after E2E_TIMEOUT
@@ -22,6 +25,10 @@
 #   e2e_origin <window>                 "X Y" of the window's client area on the screen
 #   e2e_screenshot <file.png>           the whole screen
 #   e2e_pixel <file.png> <x> <y>        the colour of one pixel as RRGGBB
+#   e2e_count_colour <file.png> <w> <h> <x> <y> <RRGGBB>
+#                                       how many pixels of that colour the region holds
+#   e2e_holds <command...> <op> <number>
+#                                       whether the command's number output compares as asked
 #   e2e_wait_exit                       waits for the program to end; its exit code in E2E_CODE
 #   e2e_russian_xkb <folder>            keyboard data with a Russian "us" layout; prints its path
 #
@@ -132,8 +139,10 @@ e2e_start_program() {
     E2E_PROGRAM=$(command -v "$program")
   fi
   rm -f "$E2E_DIR"/run/core*
+  mkdir -p "$E2E_DIR/run/data"
   (
     cd "$E2E_DIR/run" || exit 1
+    export XDG_DATA_HOME="${E2E_DATA_HOME:-$E2E_DIR/run/data}"
     ulimit -c unlimited 2>/dev/null || true
     exec "$E2E_PROGRAM" "$@"
   ) 2>"$E2E_DIR/stderr.log" &
@@ -332,6 +341,16 @@ e2e_screenshot() {
 e2e_pixel() {
   convert "${1:?file}" -crop "1x1+${2:?x}+${3:?y}" -depth 8 txt:- | tail -n1 |
     grep -o '#[0-9A-Fa-f]\{6\}' | tr -d '#' | tr 'a-f' 'A-F'
+}
+
+e2e_count_colour() {
+  convert "${1:?file}" -crop "${2:?w}x${3:?h}+${4:?x}+${5:?y}" +repage -fill black \
+    +opaque "#${6:?colour}" -fill white -opaque "#$6" -format '%[fx:mean*w*h]' info: | cut -d. -f1
+}
+
+e2e_holds() {
+  local n=$(($# - 2)) op=${*: -2:1} value=${*: -1}
+  [ "$("${@:1:$n}")" "$op" "$value" ]
 }
 
 # Waits for the program to end; fails if it does not, and reports a crash with its backtrace.
