@@ -109,12 +109,14 @@ void WindowSet::createHiddenWindows()
     // exercises, the exercises show the help window and report a pass to the board.
     m_board->setVariantWindow(kSortingVariantSlot, [this] { return m_sorting.get(); });
     m_board->setVariantWindow(WritingExercise::kVariantSlot, [this] { return m_writing.get(); });
-    m_sorting->setHelpWindow(m_help.get());
-    m_writing->setHelpWindow(m_help.get());
-    connect(m_sorting.get(), &SortingWindow::variantPassed, m_board.get(),
-            &BoardWindow::markVariantPassed);
-    connect(m_writing.get(), &WritingWindow::variantPassed, m_board.get(),
-            &BoardWindow::markVariantPassed);
+    joinExercise(m_sorting.get());
+    joinExercise(m_writing.get());
+}
+
+template <class ExerciseWindow> void WindowSet::joinExercise(ExerciseWindow *window)
+{
+    window->setHelpWindow(m_help.get());
+    connect(window, &ExerciseWindow::variantPassed, m_board.get(), &BoardWindow::markVariantPassed);
 }
 
 void WindowSet::offerTeacherVariants()
@@ -130,28 +132,24 @@ void WindowSet::offerTeacherVariants()
 
 QWidget *WindowSet::teacherSortingWindow(const TeacherVariant &variant)
 {
-    std::unique_ptr<SortingWindow> &window =
-        m_teacherSorting.at(static_cast<std::size_t>(variant.number() - 2));
-    if (!window) {
-        window = std::make_unique<SortingWindow>(variant.words(), variant.number());
-        window->setObjectName(QStringLiteral("Form2_%1").arg(variant.number()));
-        window->setHelpWindow(m_help.get());
-        connect(window.get(), &SortingWindow::variantPassed, m_board.get(),
-                &BoardWindow::markVariantPassed);
-    }
-    return window.get();
+    return teacherWindow(m_teacherSorting, variant, variant.number(), "Form2_%1");
 }
 
 QWidget *WindowSet::teacherWritingWindow(const TeacherVariant &variant)
 {
-    std::unique_ptr<WritingWindow> &window =
-        m_teacherWriting.at(static_cast<std::size_t>(variant.number() - 2));
+    return teacherWindow(m_teacherWriting, variant, variant.number() + 4, "Form3_%1");
+}
+
+template <class ExerciseWindow>
+QWidget *WindowSet::teacherWindow(std::array<std::unique_ptr<ExerciseWindow>, 3> &windows,
+                                  const TeacherVariant &variant, int slot, const char *name)
+{
+    std::unique_ptr<ExerciseWindow> &window =
+        windows.at(static_cast<std::size_t>(variant.number() - 2));
     if (!window) {
-        window = std::make_unique<WritingWindow>(variant.words(), variant.number() + 4);
-        window->setObjectName(QStringLiteral("Form3_%1").arg(variant.number()));
-        window->setHelpWindow(m_help.get());
-        connect(window.get(), &WritingWindow::variantPassed, m_board.get(),
-                &BoardWindow::markVariantPassed);
+        window = std::make_unique<ExerciseWindow>(variant.words(), slot);
+        window->setObjectName(QString::fromLatin1(name).arg(variant.number()));
+        joinExercise(window.get());
     }
     return window.get();
 }

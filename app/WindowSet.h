@@ -51,6 +51,13 @@ private:
     void reportTeacherProblems();
     QWidget *teacherSortingWindow(const TeacherVariant &variant);
     QWidget *teacherWritingWindow(const TeacherVariant &variant);
+    // An exercise window shows the shared help window and reports its pass to the board.
+    template <class ExerciseWindow> void joinExercise(ExerciseWindow *window);
+    // The window of a teacher's variant in `windows`, made (for the board's `slot`, named
+    // `name` with the list's number) the first time it is asked for.
+    template <class ExerciseWindow>
+    QWidget *teacherWindow(std::array<std::unique_ptr<ExerciseWindow>, 3> &windows,
+                           const TeacherVariant &variant, int slot, const char *name);
 
     int m_count = 0;
     std::unique_ptr<BoardWindow> m_board;
