@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button background as the program paints it (the normal gradient mixed 70/30 with the
 // painting colour) beside the obvious Qt way of painting a plain two-stop gradient into the
 // same 24-bit image. Ours must stay well ahead while doing more.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full render of a focused program button (background, border, caption, focus frame) beside
 // QPainter::drawText of the same caption into an image of the same size alone, both at the
 // device pixel ratio of the screen: 1× as started, 2× with QT_SCALE_FACTOR=2. The whole render

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame of the hover fade, as the button mixes it on every timer tick: at the sizes of the
 // program's widest button (401 × 25) and of the same button at twice the device pixel ratio
 // (802 × 50). Beside it the floating-point mix it replaced and a plain copy of the same bytes,

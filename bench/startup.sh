@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up budget: the program against the floor, one empty Qt window of the board's size, both
 # started in turn (20 times each, after one uncounted start of each) on one fresh Xvfb. Prints
 # every start, the medians and the two ratios; ends with 1 when the program needs more than 1.5

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up budget: starts the program and the floor (one empty window of the board's size) in
 // turn on the X display in DISPLAY and measures, from outside, for each start
 //   - the time from just before fork() to the first frame of the program's window on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain models the gradient fuzz target checks the skin's painter against: the parsing and
 // storing of a description, and the painting, blending and composition pixel by pixel.
 #include "GradientModel.h"

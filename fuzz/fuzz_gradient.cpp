@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coverage-guided fuzzing of gradient descriptions: parsing, the stored description of a
 // background, painting, the colour blend and the background composition, on random image
 // sizes, rectangles, shares and colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coverage-guided fuzzing of the reader of a teacher's own lists: any bytes as the file.
 //
 // Besides the sanitizers' own checks, every result is held to the reader's promises: each loaded

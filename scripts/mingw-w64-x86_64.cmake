@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (POSIX threads variant, which
 # std::thread and Qt need). Used for Qt, libjpeg-turbo and GoogleTest, and through Qt's
 # qt.toolchain.cmake for the program itself.

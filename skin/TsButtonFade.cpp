@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hover fade of the skinned button: a cross-fade between the normal and the hot look in a
 // few timer steps when the pointer enters or leaves. TsFadeSequence decides the steps; here the
 // timer is driven and the frames are mixed and shown.

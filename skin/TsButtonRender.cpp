@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned button's look: the render into the off-screen cache at the device resolution of
 // the button's screen (background, border and window shape, caption, the parts a subclass adds,
 // the disabled mix) and the copy of that cache, or of a fade frame, to the screen.

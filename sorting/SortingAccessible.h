@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How assistive technology sees the sorting window's word list, words and pictures: the list

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, in a real X server: start the program, take a screenshot of the board and read
 # what the pupil sees on it at start, check that showing a visible window neither raises nor moves
 # it, check that the credits menu's mail item starts the desktop's opener with the environment the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end with a real screen reader: Orca runs beside the program (speech off, its debug log
 # on: every "SPEECH OUTPUT:" line is what it would have said), and the keyboard alone does the
 # sorting exercise (a pick, a wrong drop, the check, the retry, the right drops, the check, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, in a real X server: the package unpacked into a scratch root, and the program started
 # as a menu starts it, from the Exec= line of the unpacked menu entry (field codes removed, the
 # program looked up in PATH with the root's bin folder first). The window must appear with the

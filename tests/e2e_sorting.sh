@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, in a real X server with real mouse input: open "Вариант 1" from the board, drag
 # words with real presses, moves and releases, fail a check, start again, ask for help, place all
 # twenty words, pass, leave with "Дальше", and read the board's mark, its disabled button and the

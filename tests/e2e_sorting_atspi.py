@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The sorting exercise done through the accessibility bus alone, as a screen reader user does
 it with the reader's action command: open "Вариант 1" from the board, pick a word and drop it
 on the wrong picture, check, start again, place all twenty words on their pictures, check, hear

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end through the accessibility bus: the program in a real X server with a session bus
 # and the AT-SPI bus of its own, and the whole sorting exercise done with accessibility actions
 # alone (e2e_sorting_atspi.py), every action and what a screen reader hears logged to heard.log.

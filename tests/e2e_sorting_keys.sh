@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end in a real X server: the sorting exercise with the keyboard alone (xdotool key:
 # Tab to the word list, arrows, Space, Left/Right, "1" and "2", Esc, Shift+Tab), its marks read
 # from screenshots; then, in a fresh program, with single clicks alone (a click on a word, a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end in a real X server with a teacher's word lists: the sample file put where a teacher
 # puts it (the user's data folder, nn-trainer/variants.txt), the board with all eight variants
 # live, «Вариант 3» done with the keyboard alone (Tab to the list, "1" and "2" for each word),

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end under a real Wayland compositor (weston, headless, with XWayland):
 #  - Wayland and XWayland both offered, no platform chosen: the board is an X11 window on the
 #    XWayland display, and the program speaks no Wayland at all;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, in a real X server with real mouse and keyboard input: open "Вариант 1-1" from the
 # board, click all twenty words and type them (the first one wrong), check, retry, ask for help,
 # correct the word, check again, press "Дальше", and read the board from a screenshot: the

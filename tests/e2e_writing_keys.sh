@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end with the keyboard alone, in a real X server, with the accessibility bus listened to
 # as a screen reader would: "Вариант 1-1" opened from the board by keys, each of the twenty words
 # reached with Tab and opened with Enter or Space, the words typed (the first one wrong), the

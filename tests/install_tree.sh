@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a scratch root, as a package build does with prefix /usr, and the tree
 # checked as a desktop sees it (check_installed_tree.sh).
 # Usage: install_tree.sh <build-dir> <scratch-dir>

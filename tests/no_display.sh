@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display the program must say so and exit with code 2, not crash: with neither
 # DISPLAY nor WAYLAND_DISPLAY set, and with a DISPLAY whose X server does not answer.
 # Usage: no_display.sh <program>

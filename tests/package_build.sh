@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack from a configured and built tree, into its own folder.
 # Usage: package_build.sh <build-dir> <out-dir>
 set -euo pipefail

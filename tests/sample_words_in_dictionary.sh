@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The words a pupil is taught, held to Debian's Russian dictionary (hunspell-ru): every word of
 # the sample lists (variants-sample.txt) and of the built-in "Вариант 1" (the tests' own table)
 # must be in it, and the same word with н and нн swapped must not. The sample's lists are read

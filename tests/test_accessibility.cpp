@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four windows as assistive technology sees them: the accessibility tree of each window is
 // walked from the window down, and every button, label, edit box and picture must be in it with
 // its role and the name a screen reader speaks (the words of its text, or what the picture

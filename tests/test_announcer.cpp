@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is given: the announcer's notification and the spoken forms of decorated
 // captions.
 #include "Announcer.h"

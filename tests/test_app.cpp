@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window set: creation order, what is shown at start, the close rules and the show rule.
 #include "BoardWindow.h"
 #include "FormFrame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pieces make-assets draws and stores with: the canvas, the palette reduction and the
 // 256-colour BMP, PNG and JPEG writers.
 #include "Bmp8File.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed pictures under assets/: each is exactly what make-assets draws today, and each
 // shows what the windows need (sizes, stored forms, the colours the layout relies on); here the
 // files as a whole, the completion mark, the gradient strip and the letter pictures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawings for screens of twice the density ("@2x"): each beside its 1× picture, twice its
 // size in the same stored form, looking like it when brought down to its size, and a drawing of
 // its own rather than the 1× picture blown up.

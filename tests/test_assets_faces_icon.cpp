@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cartoon faces and the window icon under assets/: what each shows, checked on its pixels,
 // and the icon file the Windows program carries.
 #include "test_assets_helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gradient and picture settings of a background: the stored description, its parsed stops,
 // the share rule and the change notification.
 #include "TsBackground.h"

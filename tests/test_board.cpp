@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variant board: every control against its designed place, text, font and colour, docking on
 // resize and keyboard order.
 #include "test_board_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The variant board on its own: each slot's designed place and look, and the checks of a slot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variant board's slots after each pass, the credits menu and what the buttons do to the
 // other windows.
 #include "test_board_fixture.h"

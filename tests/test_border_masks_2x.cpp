@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embedded border masks a button drawn at a device pixel ratio uses.
 #include "BmpFile.h"
 #include "TsBorderMask.h"

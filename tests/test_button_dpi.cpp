@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program button on a screen of any density: its look is drawn at the device resolution
 // (gradient rows, border, caption, focus dots, disabled mix), lands on the screen pixel for
 // pixel, and its window shape follows the holes of the border drawn at that size. The same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program button's window shape at the device density: the holes of the border drawn at that
 // size, a screen change ending a fade and rebuilding the shape, and the 1× looks as the
 // committed border laid over the background around the caption.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hover fade, driven tick by tick: the frames of a fade in and out, what a paint shows
 // meanwhile, presses and focus interrupting it, and a tick after the button is gone.
 #include "ButtonFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a program button reacts to the mouse, the keyboard and the focus: which paths click,
 // which must not, and the state after each step.
 #include "test_button_input_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a program button's click does and when it runs: after the events posted before its key,
 // the window's modal result first, every way of clicking ending in the one click, the default
 // and cancel buttons, and the signal and name assistive technology sees.

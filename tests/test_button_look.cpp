@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The looks of a program button, pixel by pixel: background rows, border cross-sections, the
 // pressed shift of gradient and caption, the disabled mix and the cut corners.
 #include "test_button_look_ink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The looks of a program button around its caption: the focus frame, the caption centred or
 // wrapped, the colours it takes from its parent or has of its own, a look left alone by an open
 // menu, and a button made on its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop layer: fixed colours and fonts, bevelled panels, JPEG decoding, labels and the
 // rules for showing windows.
 #include "BevelPanel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hover fade's steps without any widget: the weights of each frame in and out, where a fade
 // turned round goes on from, and how a fade ends.
 #include "TsFadeSequence.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gradient parser, painter, colour blend and background composition, checked against the
 // worked examples pixel for pixel.
 #include "ProgramLook.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: its frame, where it stands and how it shows and hides, checked on the rendered
 // pixels where the look is what matters.
 #include "test_help_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window's two rule cards as the pupil sees them: bevels and colours, every label read
 // as written without overlapping, and the pictures, checked on the rendered pixels.
 #include "test_help_fixture.h"

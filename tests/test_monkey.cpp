@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded monkey over the real four windows: random presses, moves, releases, drags, double
 // clicks, keys and typed text anywhere, windows closed and opened again from the board, and
 // after every step what the program must always keep true:

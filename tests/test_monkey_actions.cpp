@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's steps: chaotic input anywhere or the pupil's diligent moves, each as real input
 // through the windows' handles.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's run: the windows started and watched, a step taken and the rules checked until the
 // events run out or a rule breaks, what a seed did, and the report that lets a failure be replayed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The monkey's harness over the real four windows: the Monkey that drives seeded random input

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Real input for the monkey test: presses, moves, releases, double clicks, keys and typed text,

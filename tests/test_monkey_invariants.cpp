@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What must hold after every step of the monkey: the board stays, help counts never go down, each
 // slot is marked once after its "Дальше", the windows show their exercises' views, a closed
 // window keeps everything, and no drag or grab outlives its button or window.

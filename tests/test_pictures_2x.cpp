@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures for screens of twice the density: the program loads the finer drawing from 150 % on.
 #include "FormFrame.h"
 #include "Pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fade frames, the disabled look and the dotted focus frame.
 #include "PixelEffects.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform the program asks Qt for, from the environment alone.
 #include "PlatformChoice.h"
 

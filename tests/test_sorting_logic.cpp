@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sorting exercise without its window: the word table, every drop, check, retry, request for
 // help and "Дальше", with the outward effects in their exact order (and what the exercise held at
 // each of them) and the whole view compared after every step with what the window must show in

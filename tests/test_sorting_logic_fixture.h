@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The sorting exercise on its own with a recorder of its effects: the word codes, the view each

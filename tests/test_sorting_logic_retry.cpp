@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sorting exercise without its window, after the check: "Заново", "Помогите!" and "Дальше",
 // with the outward effects in their exact order, a whole run compared step by step with what the
 // window must show, and counting that stops at the largest value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking a word and dropping it without a drag, as the window asks it of SortingPick: the keyboard
 // cursor over the shown words, the pick, the chosen picture, and the drops it hands to the
 // exercise, checked against a real SortingExercise so that what vanishes and what counts is what

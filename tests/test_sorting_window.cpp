@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sorting window as the pupil sees it: every control at its place in its look, the pictures
 // as drawn and the keyboard order.
 #include "ButtonFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging words with real presses, moves and releases: the cursor at each point of the way, drops
 // on both pictures, releases elsewhere, every way a drag is cancelled, double clicks, hidden
 // controls and the help window's pictures. Whether a drop counted is read where the pupil reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The sorting window in the real window set, opened from the board's "Вариант 1", and real input

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving words without a drag, in the real window with real input: a click picks a word and a
 // click on a picture drops it; the keyboard reaches the word list as its last stop and does the
 // whole exercise; a finger does what the mouse does; assistive technology picks and drops

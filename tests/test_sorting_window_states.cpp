@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sorting window after real drags and presses: what is shown in every state, the error count,
 // and what "Дальше" and the close box do to the window, the board and the help window.
 #include "Ink.h"

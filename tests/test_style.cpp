@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button's style tree: defaults, what a setter reports, and the painting colour rule.
 #include "TsStyle.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of a teacher's own lists: every fault (a caption too wide among them) with its line
 // and message, the words derived from a good list, the file forms Notepad writes, and the sample.
 #include "TeacherLists.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A teacher's word lists in the running program: which slots of the board come alive, the
 // windows they open, where the file is looked for, and how a fault is reported.
 #include "BoardWindow.h"

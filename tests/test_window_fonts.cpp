@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The face, character height and weight every text control of the four windows asks for. On a
 // machine without the described faces Verdana and MS Sans Serif both come out as DejaVu Sans, so
 // a control that asked for the wrong one would look right; here each described face is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing exercise without its window: the word table, the start-up and the clicks on words,
 // with the view after every step and the effects asked of the window, in order and with the view
 // as it stood when each effect was asked for.

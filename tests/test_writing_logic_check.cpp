@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing exercise without its window: the typed texts compared with the answers, and the
 // check and "Заново" with their effects in order and the view after each.
 

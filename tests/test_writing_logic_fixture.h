@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The writing exercise on its own with a recorder of its effects: the view each stage must show,

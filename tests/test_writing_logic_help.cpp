@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing exercise without its window: "Помогите!" and "Дальше" with their effects in order,
 // a whole run with the view after every step, and counters that stop at the largest value.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing exercise window as the pupil first sees it and as it is built: the frame, every
 // control at its place in its size, colour, bevel and font, the keyboard order, and the
 // rendered pixels where the look is what matters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing exercise window's check area driven by the pupil: a double click and a missed
 // release on a word, checking, retrying and asking for help with the keyboard alone, the help
 // offer after every retry, the order of the window's effects, and the check panel's buttons

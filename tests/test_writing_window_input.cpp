@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing exercise window driven as the pupil drives it: clicks on words reveal and focus
 // the edit boxes, typed text lands where the focus is, the twentieth click widens and centres
 // the window, and a whole run goes through every state with every control checked after every

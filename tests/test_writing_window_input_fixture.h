@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The writing window driven with the mouse as the pupil drives it: what each state of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing exercise done with the keyboard alone: the words as stops of the keyboard order,
 // Enter and Space on a word as its click (the twentieth one widening the window) and the focus
 // mark that only the keyboard brings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The writing window driven by the keyboard: keys sent to its handle, and the focus frame found

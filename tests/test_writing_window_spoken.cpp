@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing exercise through assistive technology: the words' press action, and the results
 // reaching assistive technology as they appear.
 #include "test_writing_window_keys_fixture.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The test suite built for Windows on Linux and run under Wine (scripts/package-windows builds
 # the toolchain; scripts/test runs this suite when it is there).
 #

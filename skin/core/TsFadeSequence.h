@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The sequencing of the hover fade: which step comes next, with what weight and in which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Ends any use of the upper halves of the 256-bit vector registers that code run before left

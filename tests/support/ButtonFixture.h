@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A skinned button configured as the program's buttons are, on a pale panel, and the values

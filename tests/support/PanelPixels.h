@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a bevelled panel shows: its two bevels and its colour, read from its pixels.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives a program through the accessibility bus (AT-SPI), as a screen reader does.
 
 Meant for the end-to-end tests: run under an X server and a session bus of their own

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Listens on the accessibility bus (AT-SPI) to the trainer while a test drives it, and writes
 down what a screen reader would say: each control that takes the keyboard focus (its name, role
 and description), and each notification, dialog or label that appears or changes its name.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Compares the skinned buttons of two screenshots of the board's client area (439 x 351 below
 the menu bar), outside their captions; prints what it found, exits 1 where they differ.
 

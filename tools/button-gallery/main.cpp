@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // button-gallery: shows the program's skinned button in every look, at 1:1 and enlarged four
 // times, to look at by eye. Not part of the program.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the program's windows under Xvfb at several Qt scale factors: the board, the
 # sorting window ("Вариант 1"; checked, tried again and "Помогите!" for the help window) and the
 # writing window ("Вариант 1-1").

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the button gallery in a real X server (Xvfb).
 # Usage: tools/button-gallery/screenshot.sh <build-dir> <out.png>
 set -euo pipefail

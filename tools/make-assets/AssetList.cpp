@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AssetList.h"
 
 #include "Bmp8File.h"

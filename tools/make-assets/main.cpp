@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make-assets <output-dir>: draws every picture of the program and writes it into the folder.
 // The pictures are drawn by code, so the same program always writes the same bytes.
 
