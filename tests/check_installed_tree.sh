@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed tree (a DESTDIR install or an unpacked .deb) as a desktop sees it: exactly
 # the executable, the menu entry, the icon at every size and the metainfo, each where a
 # freedesktop desktop looks for it, and the sample of a teacher's own lists (the source tree's
-# file) among the documentation; the entry and the metainfo pass the standard validators and name
+# file) and the copyright file among the documentation; the entry and the metainfo pass the standard validators and name
 # one another, the installed program and the icon.
 # Usage: check_installed_tree.sh <root>   (the tree holds <root>/usr/...)
 set -euo pipefail
@@ -17,7 +18,7 @@ fail() {
 desktop=usr/share/applications/$id.desktop
 metainfo=usr/share/metainfo/$id.metainfo.xml
 sample=usr/share/doc/nn-trainer/variants-sample.txt
-expected=(usr/bin/nn-trainer "$desktop" "$metainfo" "$sample")
+expected=(usr/bin/nn-trainer "$desktop" "$metainfo" "$sample" usr/share/doc/nn-trainer/copyright)
 for size in "${sizes[@]}"; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package that package_build.sh made: its control fields; its dependencies (the
 # package of every library the program links, and the fonts the windows are laid out for); the
 # owners and modes of its files; the teacher's sample lists; that apt would install it on this
@@ -83,6 +84,16 @@ dpkg-deb --contents "$deb" | awk '
 dpkg-deb --contents "$deb" |
     grep -E '^-rw-r--r-- root/root .* \./usr/share/doc/nn-trainer/variants-sample\.txt$' >/dev/null ||
     fail "the package has no /usr/share/doc/nn-trainer/variants-sample.txt"
+
+# Its copyright file in Debian's machine-readable format, naming the project's licence, where
+# dpkg and the licence checkers look for it.
+copyright=$root/usr/share/doc/nn-trainer/copyright
+[ "$(head -n1 "$copyright")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] &&
+    awk '/^Files: \*$/ { files = 1 } files && /^License: GPL-3\+$/ { found = 1 } /^$/ { files = 0 } END { exit !found }' \
+        "$copyright" || fail "the package's copyright file does not give its files the GPL-3+"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+    "$root/usr/share/metainfo/org.example.NnTrainer.metainfo.xml" ||
+    fail "the metainfo names no project licence"
 
 # The software centre's newest release is the package's version.
 release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows program's own resources, read as Windows reads them: the icon Explorer and the
 // taskbar show, at each size Windows asks for, is the window icon drawn for that size; the
 // file's properties name the program and its version.
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -60,10 +62,14 @@ TEST(WindowsProgram, ItsPropertiesNameTheProgramAndItsVersion)
     ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
     EXPECT_EQ(fixed->dwFileType, DWORD(VFT_APP));
-    const QString dotted = QStringLiteral("%1.%2")
-                               .arg(HIWORD(fixed->dwProductVersionMS))
-                               .arg(LOWORD(fixed->dwProductVersionMS));
-    EXPECT_EQ(dotted, QStringLiteral(NN_VERSION));
+    for (const auto &[ms, ls] : {std::pair{fixed->dwProductVersionMS, fixed->dwProductVersionLS},
+                                 std::pair{fixed->dwFileVersionMS, fixed->dwFileVersionLS}}) {
+        const QString dotted =
+            QStringLiteral("%1.%2.%3").arg(HIWORD(ms)).arg(LOWORD(ms)).arg(HIWORD(ls));
+        EXPECT_EQ(dotted, QStringLiteral(NN_VERSION));
+    }
+    EXPECT_TRUE(versionString(info, L"LegalCopyright").startsWith(QStringLiteral("© 2026 ")))
+        << qPrintable(versionString(info, L"LegalCopyright"));
 }
 
 // Windows picks the icon picture of the size it needs from the group; each must be the drawn
