@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // «Н и НН в прилагательных»: the program. It writes no files and keeps nothing between runs;
 // the one file it may read is a teacher's word lists (nn-trainer --variants FILE, or
 // variants.txt where TeacherVariants.h says).
@@ -13,6 +14,14 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 namespace {
 // On a Unix desktop without a display Qt would abort with a terse message; say plainly what is
@@ -31,7 +40,8 @@ bool displayMissing()
 // While QApplication starts its platform, a fatal message means the platform could not start:
 // most often a DISPLAY whose X server does not answer (gone, or not ours to use) with no Wayland
 // display to fall back on. Qt would abort and leave a core dump; say what failed and end with
-// code 2, as without any display.
+// code 2, as without any display. On Windows a GUI program has no console to print to, so the
+// pupil or the administrator is told in a message box (Win32's own: Qt has no platform to draw one).
 QtMessageHandler previousHandler = nullptr;
 
 void platformStartFailed(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -43,6 +53,16 @@ void platformStartFailed(QtMsgType type, const QMessageLogContext &context, cons
         return;
     }
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+#ifdef Q_OS_WIN
+    const std::wstring message =
+        (QStringLiteral("Программу не удалось запустить: не открывается окно.\n\n") + text +
+         QStringLiteral("\n\nЕсли это повторяется, сообщите администратору компьютера."))
+            .toStdWString();
+    MessageBoxW(nullptr, message.c_str(), L"Н и НН в прилагательных",
+                MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+    std::fflush(stderr);
+    std::_Exit(2);
+#endif
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     std::fprintf(stderr,
@@ -76,6 +96,12 @@ int main(int argc, char **argv)
     qtArgv.push_back(nullptr);
     int qtArgc = static_cast<int>(arguments.size());
     previousHandler = qInstallMessageHandler(platformStartFailed);
+#ifdef Q_OS_WIN
+    // When no platform can start, Qt for Windows shows its own message box (in English) before
+    // the fatal message reaches platformStartFailed, which then says it in Russian: the box is
+    // titled with the program's name, not the .exe's.
+    QCoreApplication::setApplicationName(QStringLiteral("Н и НН в прилагательных"));
+#endif
     QApplication app(qtArgc, qtArgv.data());
     qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QStringLiteral("Н и НН в прилагательных"));

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end under Wine on a real X server: the Windows build shows the board as the Linux build
 # does on the same screen (every skinned button pixel for pixel outside its caption: the pixel
 # core has no platform code) and placed where the Linux build places it; "Вариант 1" opens with a
@@ -68,8 +69,11 @@ e2e_wait "the Linux build's board to close" linux_board_gone
 # --- The Windows build under Wine --------------------------------------------------------------
 # A prefix of its own: Wine's desktop process keeps the display of the run that started it, and
 # the tests in the other prefix run off-screen at the same time.
-wine_env "$(wine_cache)/wineprefix-x11"
-E2E_ON_EXIT='wineserver -k 2>/dev/null || true'
+wine_env "$(wine_cache)/wineprefix-x11" x11
+E2E_ON_EXIT='kill "${WINE_WATCHDOG:-}" 2>/dev/null; wineserver -k 2>/dev/null || true'
+# Ended with the stacks of every Wine process before CTest's timeout (300 s) would end it
+# silently.
+wine_watchdog 270 "$E2E_DIR/steps"
 e2e_start_program wine "$exe"
 find_board "Wine"
 settled_board Wine wine-board.png

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared functions of the end-to-end scripts; sourced, not run.
 #
 # Each script starts an X server of its own on a display number no other server uses (so
@@ -262,6 +263,8 @@ e2e_poll() {
 e2e_wait() {
   local what=${1:?what is awaited}
   shift
+  # The step the test is at, for a watchdog that ends a stalled run (tests/support/wine.sh).
+  echo "waiting for: $what" >>"$E2E_DIR/steps"
   e2e_poll "$@" || { e2e_check_alive && e2e_fail "$(e2e_waited_in_vain "$what")"; }
 }
 

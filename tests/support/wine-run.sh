@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program of the Windows build under Wine, as CTest's emulator for the cross build:
 # on Qt's off-screen platform, with the fonts of <folder> (the stand-ins of the described faces)
 # as the off-screen platform's only fonts. The program's exit code is this script's.
+# A program still running after NN_WINE_TIMEOUT seconds (default 540, below CTest's 600) is
+# ended, after the test it began last and the stacks of every Wine process are printed.
 # Usage: wine-run.sh --fonts <folder> <program.exe> [args...]
 set -euo pipefail
 source "$(dirname "$0")/wine.sh"
@@ -21,4 +24,22 @@ while IFS='=' read -r name _; do
     export "Qt_${name#QT_}=${!name}"
   fi
 done < <(env)
-exec wine "$@"
+limit=${NN_WINE_TIMEOUT:-540}
+output=$(mktemp)
+trap 'rm -f "$output"' EXIT
+wine "$@" > >(tee "$output") 2>&1 &
+program=$!
+for ((waited = 0; waited < limit; waited++)); do
+  kill -0 "$program" 2>/dev/null || break
+  sleep 1
+done
+if kill -0 "$program" 2>/dev/null; then
+  began=$(grep -a '^\[ RUN      \]' "$output" | tail -n 1 || true)
+  wine_stacks "${1##*/} still running after $limit s; the test it began last: ${began:-none}"
+  kill -KILL "$program" 2>/dev/null || true
+  wait "$program" 2>/dev/null || true
+  exit 124
+fi
+code=0
+wait "$program" || code=$?
+exit "$code"
