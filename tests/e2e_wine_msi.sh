@@ -29,7 +29,7 @@ prefix=$(wine_cache)/wineprefix-msi
 rm -rf "$prefix"
 wine_env "$prefix" x11
 E2E_ON_EXIT='kill "${WINE_WATCHDOG:-}" 2>/dev/null; wineserver -k 2>/dev/null || true'
-wine_watchdog 400 "$E2E_DIR/steps"
+wine_watchdog 360 "$E2E_DIR/steps"
 
 folder=$WINEPREFIX/drive_c/Program\ Files/nn-trainer
 # The shortcut goes where Windows Installer's ProgramMenuFolder is: for a per-machine package

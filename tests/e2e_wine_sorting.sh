@@ -73,7 +73,7 @@ wine_env "$(wine_cache)/wineprefix-x11" x11
 E2E_ON_EXIT='kill "${WINE_WATCHDOG:-}" 2>/dev/null; wineserver -k 2>/dev/null || true'
 # Ended with the stacks of every Wine process before CTest's timeout (300 s) would end it
 # silently.
-wine_watchdog 270 "$E2E_DIR/steps"
+wine_watchdog 230 "$E2E_DIR/steps"
 e2e_start_program wine "$exe"
 find_board "Wine"
 settled_board Wine wine-board.png

@@ -18,7 +18,7 @@ fail() {
   echo "windows_packages: $*" >&2
   exit 1
 }
-version=$(sed -n 's/^set(NN_VERSION \([0-9.]*\) .*/\1/p' "$source_dir/CMakeLists.txt")
+version=$(sed -n 's/^ *set(NN_VERSION \([0-9.]*\)).*/\1/p' "$source_dir/CMakeLists.txt")
 name=nn-trainer-$version-windows-x64
 
 # --- The same bytes twice ----------------------------------------------------------------------

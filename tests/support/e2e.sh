@@ -56,7 +56,7 @@ e2e_init() {
   E2E_NAME=${1:?test name}
   E2E_DIR=${2:?work folder}
   mkdir -p "$E2E_DIR"
-  rm -rf "$E2E_DIR/run"
+  rm -rf "$E2E_DIR/run" "$E2E_DIR/steps"
   mkdir -p "$E2E_DIR/run"
   trap e2e_cleanup EXIT
 }

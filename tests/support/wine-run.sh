@@ -3,7 +3,7 @@
 # Runs a test program of the Windows build under Wine, as CTest's emulator for the cross build:
 # on Qt's off-screen platform, with the fonts of <folder> (the stand-ins of the described faces)
 # as the off-screen platform's only fonts. The program's exit code is this script's.
-# A program still running after NN_WINE_TIMEOUT seconds (default 540, below CTest's 600) is
+# A program still running after NN_WINE_TIMEOUT seconds (default 480: with the stacks, below CTest's 600) is
 # ended, after the test it began last and the stacks of every Wine process are printed.
 # Usage: wine-run.sh --fonts <folder> <program.exe> [args...]
 set -euo pipefail
@@ -24,7 +24,7 @@ while IFS='=' read -r name _; do
     export "Qt_${name#QT_}=${!name}"
   fi
 done < <(env)
-limit=${NN_WINE_TIMEOUT:-540}
+limit=${NN_WINE_TIMEOUT:-480}
 output=$(mktemp)
 trap 'rm -f "$output"' EXIT
 wine "$@" > >(tee "$output") 2>&1 &

@@ -63,13 +63,16 @@ wine_env() {
 
 wine_stacks() {
   echo "wine: ${1:?why}; the stacks of every Wine process in $WINEPREFIX:" >&2
-  DISPLAY= timeout 120 winedbg --command "bt all" >&2 2>&1 || echo "wine: winedbg could not read them" >&2
+  DISPLAY= timeout 30 winedbg --command "bt all" >&2 2>&1 || echo "wine: winedbg could not read them" >&2
 }
 
 wine_watchdog() {
   local limit=${1:?seconds} step=${2:?step file} owner=$$
   (
-    sleep "$limit"
+    # The sleep must not hold the test's output open once the script has ended and killed us.
+    sleep "$limit" </dev/null >/dev/null 2>&1 &
+    trap 'kill $! 2>/dev/null; exit 0' TERM
+    wait $!
     wine_stacks "still running after $limit s, at: $(tail -n 1 "$step" 2>/dev/null || echo 'its start')"
     kill -TERM "$owner"
   ) &
