@@ -20,6 +20,9 @@ fail() {
 }
 version=$(sed -n 's/^ *set(NN_VERSION \([0-9.]*\)).*/\1/p' "$source_dir/CMakeLists.txt")
 name=nn-trainer-$version-windows-x64
+# The packages are built with the toolchain the suite was built with, never a rebuilt one.
+"$source_dir/scripts/windows-toolchain" --check >/dev/null ||
+  fail "the cross toolchain is missing or out of date: run scripts/windows-toolchain"
 
 # --- The same bytes twice ----------------------------------------------------------------------
 (umask 077 && cd "$source_dir" && TZ=Pacific/Kiritimati scripts/package-windows --dist "$work/a" "$work/build-a")
