@@ -96,8 +96,13 @@ echo "e2e_wine_msi: uninstall entry after the install: $found"
 
 # --- The installed program ---------------------------------------------------------------------------
 e2e_start_program wine "C:\\Program Files\\nn-trainer\\nn-trainer.exe"
-e2e_wait_window "^$product\$" 439 >/dev/null || fail "the installed program shows no board"
-e2e_screenshot "$E2E_DIR/installed-board.png"
+board=$(e2e_wait_window "^$product\$" 439) || fail "the installed program shows no board"
+# Drawn once the variant panel's pale yellow fills most of the client area below the menu bar.
+eval "$(xdotool getwindowgeometry --shell "$board")"
+panel_drawn() {
+  [[ $(e2e_count_colour "$E2E_DIR/installed-board.png" 300 200 $((X + 60)) $((Y + HEIGHT - 351 + 40)) FFFFE1) -gt 40000 ]]
+}
+e2e_wait_screen "$E2E_DIR/installed-board.png" "the installed program's board drawn" panel_drawn
 kill "$E2E_PID"
 wait "$E2E_PID" 2>/dev/null || true
 E2E_PID=""
