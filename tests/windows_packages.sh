@@ -18,7 +18,7 @@ fail() {
   echo "windows_packages: $*" >&2
   exit 1
 }
-version=$(sed -n 's/^ *set(NN_VERSION \([0-9.]*\)).*/\1/p' "$source_dir/CMakeLists.txt")
+version=$("$source_dir/scripts/version")
 name=nn-trainer-$version-windows-x64
 # The packages are built with the toolchain the suite was built with, never a rebuilt one.
 "$source_dir/scripts/windows-toolchain" --check >/dev/null ||
